@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the command line asked for, after the options common to all commands were taken off.
+struct CliOptions {
+    std::string command;
+    std::vector<std::string> args;  // the command's own arguments, in order
+    std::string outputPath;         // -o FILE
+    std::string tracePath;          // --trace FILE
+    int timeoutSeconds = 120;       // --timeout SECONDS
+    bool verbose = false;           // -v
+};
+
+// Exit codes shared by every command.
+enum CliExit { ExitDone = 0, ExitFailed = 1, ExitUsage = 2, ExitTimeout = 3 };
+
+// One-line usage error on stderr; returns ExitUsage.
+int UsageError(const std::string &message);

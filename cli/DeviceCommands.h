@@ -1,0 +1,8 @@
+#pragma once
+
+#include "cli/CliOptions.h"
+
+int CmdPorts(const CliOptions &options);
+int CmdRead(const CliOptions &options);
+int CmdWrite(const CliOptions &options);
+int CmdFlash(const CliOptions &options);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/CliOptions.h"
+
+int CmdDefaults(const CliOptions &options);
+int CmdLoad(const CliOptions &options);
+int CmdDiff(const CliOptions &options);
+
+// Loads path over g_settings as Load Settings does; names the file on stderr when it cannot
+// be opened. Returns true on success and puts the parse summary into summary.
+bool LoadSettingsFile(const std::string &path, std::string &summary);

@@ -1,0 +1,116 @@
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+Run Cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(REZAR_BUILD_DIR "/rezar-cli", args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+} // namespace
+
+class TestCliFiles : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString Write(const char *name, const QByteArray &bytes)
+    {
+        QFile f(m_dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    }
+
+private slots:
+    void defaults()
+    {
+        const Run r = Cli({"defaults"});
+        QCOMPARE(r.exitCode, 0);
+        const QList<QByteArray> lines = r.out.split('\n');
+        QCOMPARE(lines.size(), 201);  // 200 lines and the empty rest after the last LF
+        for (int i = 0; i < 200; ++i)
+            QVERIFY2(lines[i].endsWith('\r'), lines[i]);
+        QVERIFY(r.out.startsWith("BANK 0\r\nAMODE GPS\r\nABAUD 4800\r\n"));
+        QCOMPARE(lines[100], QByteArray("BANK 1\r"));
+    }
+
+    void loadAppliesFilesInOrder()
+    {
+        const QString a = Write("a.txt", "BANK 1\r\nMYCALL K1ABC\r\nTXD 40\r\nnonsense\r\n");
+        const QString b = Write("b.txt", "BANK 1\nTXD 50\nTSYMCODE \0\n");
+        const Run r = Cli({"load", a, b});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.err.contains("DONE : 1 ignored, 2 parsed, 2 changed"));
+        QVERIFY(r.err.contains("DONE : 0 ignored, 2 parsed, 2 changed"));
+        QVERIFY(r.out.contains("BANK 1\r\n"));
+        const qsizetype bank1 = r.out.indexOf("BANK 1");
+        QVERIFY(r.out.indexOf("MYCALL K1ABC") > bank1);
+        QVERIFY(r.out.indexOf("TXD 50") > bank1);
+        QVERIFY(r.out.contains(QByteArray("TSYMCODE \0\r\n", 12)));
+        QCOMPARE(r.out.count("MYCALL NOCALL"), 1);  // bank 0 kept its default
+    }
+
+    void diff()
+    {
+        const QString a = Write("da.txt", "BANK 1\r\nMYCALL K1ABC\r\nALIAS2 WIDE\r\n");
+        const QString b = Write("db.txt", "BANK 1\r\nMYCALL K1ABC\r\nBANK 0\r\nTXD 7\r\n");
+        Run r = Cli({"diff", a});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("1\talias2\tWIDE\t%\n1\tmycall\tK1ABC\tNOCALL\n"));
+        r = Cli({"diff", a, b});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("0\ttxd\t30\t7\n1\talias2\tWIDE\t%\n"));
+        r = Cli({"diff", a, a});
+        QCOMPARE(r.out, QByteArray());
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("no command") << QStringList() << 2 << QByteArray("no command");
+        QTest::newRow("unknown command") << QStringList{"frob"} << 2 << QByteArray("unknown command frob");
+        QTest::newRow("unknown option") << QStringList{"--frob", "defaults"} << 2 << QByteArray("unknown option --frob");
+        QTest::newRow("load nothing") << QStringList{"load"} << 2 << QByteArray("load needs");
+        QTest::newRow("diff three") << QStringList{"diff", "a", "b", "c"} << 2 << QByteArray("diff needs");
+        QTest::newRow("defaults arg") << QStringList{"defaults", "x"} << 2 << QByteArray("no arguments");
+        QTest::newRow("bad timeout") << QStringList{"--timeout", "soon", "defaults"} << 2 << QByteArray("--timeout");
+        QTest::newRow("missing file") << QStringList{"load", "/nonexistent/x.txt"} << 1 << QByteArray("/nonexistent/x.txt");
+        QTest::newRow("diff missing") << QStringList{"diff", "/nonexistent/y.txt"} << 1 << QByteArray("/nonexistent/y.txt");
+    }
+
+    void errors()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, message);
+        const Run r = Cli(args);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(r.err.contains(message), r.err);
+        QCOMPARE(r.err.count('\n'), 1);  // one line
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void helpAndVersion()
+    {
+        Run r = Cli({"--help"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains("rezar-cli [options] COMMAND"));
+        r = Cli({"--version"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith("rezar-cli "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliFiles)
+#include "tst_cli_files.moc"

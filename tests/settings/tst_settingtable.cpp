@@ -1,0 +1,168 @@
+#include "settings/Conversions.h"
+#include "settings/Settings.h"
+
+#include <QtTest>
+
+#include <set>
+
+class TestSettingTable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { g_settings = CSettings(); }
+
+    void countsByType()
+    {
+        int counts[4] = {};
+        std::set<std::string> keys;
+        for (const Setting &s : g_settingTable) {
+            ++counts[int(s.type)];
+            keys.insert(s.key);
+            for (const char *p = s.key; *p; ++p)
+                QVERIFY2((*p >= 'a' && *p <= 'z') || (*p >= '0' && *p <= '9'), s.key);
+        }
+        QCOMPARE(g_settingTable.size(), size_t(99));
+        QCOMPARE(keys.size(), size_t(99));
+        QCOMPARE(counts[int(SettingType::String)], 17);
+        QCOMPARE(counts[int(SettingType::Integer)], 38);
+        QCOMPARE(counts[int(SettingType::Boolean)], 42);
+        QCOMPARE(counts[int(SettingType::Character)], 2);
+    }
+
+    void orderAndDefaults_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("first") << 0 << "amode" << 0 << QByteArray("GPS");
+        QTest::newRow("abaud") << 1 << "abaud" << 1 << QByteArray("4800");
+        QTest::newRow("pkticom") << 4 << "pkticom" << 2 << QByteArray("TRUE");
+        QTest::newRow("tprotocol") << 9 << "tprotocol" << 0 << QByteArray("MIC-E");
+        QTest::newRow("tsymcode") << 13 << "tsymcode" << 3 << QByteArray(">");
+        QTest::newRow("tsymtable") << 14 << "tsymtable" << 3 << QByteArray("/");
+        QTest::newRow("location") << 21 << "location" << 0 << QByteArray("1234.5678N 12345.6789W");
+        QTest::newRow("tstat") << 23 << "tstat" << 0 << QByteArray("/Quillwren Rezar");
+        QTest::newRow("sbsperiod") << 31 << "sbsperiod" << 1 << QByteArray("1800");
+        QTest::newRow("gwaymode") << 37 << "gwaymode" << 0 << QByteArray("NMEA");
+        QTest::newRow("btext") << 50 << "btext" << 0 << QByteArray(">/Quillwren Rezar");
+        QTest::newRow("alias2") << 52 << "alias2" << 0 << QByteArray("%");
+        QTest::newRow("alias3") << 53 << "alias3" << 0 << QByteArray("%");
+        QTest::newRow("tvolttwk") << 62 << "tvolttwk" << 1 << QByteArray("128");
+        QTest::newRow("mycall") << 69 << "mycall" << 0 << QByteArray("NOCALL");
+        QTest::newRow("path3") << 72 << "path3" << 0 << QByteArray("%");
+        QTest::newRow("filtercall") << 76 << "filtercall" << 0 << QByteArray("%");
+        QTest::newRow("cdmode") << 78 << "cdmode" << 0 << QByteArray("LEVEL");
+        QTest::newRow("p300") << 82 << "p300" << 2 << QByteArray("FALSE");
+        QTest::newRow("mtxd") << 89 << "mtxd" << 1 << QByteArray("10");
+        QTest::newRow("last") << 98 << "leds" << 2 << QByteArray("TRUE");
+    }
+
+    void orderAndDefaults()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, key);
+        QFETCH(int, type);
+        QFETCH(QByteArray, text);
+        const Setting &s = g_settingTable[size_t(index)];
+        QCOMPARE(QString(s.key), key);
+        QCOMPARE(int(s.type), type);
+        QCOMPARE(QByteArray::fromStdString(ValueText(s, 0)), text);
+        QCOMPARE(QByteArray::fromStdString(ValueText(s, 1)), text);
+    }
+
+    // Every entry points at the field of the same name in both banks (no crossed wiring).
+    void entriesPointIntoBothBanks()
+    {
+        for (const Setting &s : g_settingTable) {
+            auto *b0 = reinterpret_cast<const char *>(&g_settings.m_bank0);
+            auto *b1 = reinterpret_cast<const char *>(&g_settings.m_bank1);
+            auto *p0 = static_cast<const char *>(s.pBank0);
+            auto *p1 = static_cast<const char *>(s.pBank1);
+            QVERIFY(p0 >= b0 && p0 < b0 + sizeof(CBank));
+            QVERIFY(p1 >= b1 && p1 < b1 + sizeof(CBank));
+            QCOMPARE(p0 - b0, p1 - b1);
+        }
+        QCOMPARE(g_settingTable[69].pBank0, static_cast<void *>(&g_settings.m_bank0.mycall));
+        QCOMPARE(g_settingTable[98].pBank1, static_cast<void *>(&g_settings.m_bank1.leds));
+    }
+
+    void bankSelectionAndCopy()
+    {
+        QCOMPARE(g_settings.GetBank(), 0);
+        QCOMPARE(&g_settings.CurrentValues(), &g_settings.m_bank0);
+        g_settings.SetBank(2);  // any bank but 0 is bank 1
+        QCOMPARE(&g_settings.CurrentValues(), &g_settings.m_bank1);
+        g_settings.SetBank(1);
+        g_settings.m_bank1.mycall = "N0CALL-9";
+        g_settings.m_bank1.tsymcode = '\0';
+        g_settings.m_bank1.abaud = -7;
+        g_settings.m_nWriteIndex = 5;
+        g_settings.CopyBank();
+        QCOMPARE(g_settings.m_bank0.mycall, std::string("N0CALL-9"));
+        QCOMPARE(g_settings.m_bank0.tsymcode, '\0');
+        QCOMPARE(g_settings.m_bank0.abaud, -7);
+        QCOMPARE(g_settings.GetBank(), 1);
+        QCOMPARE(g_settings.m_nWriteIndex, 5);
+        g_settings.SetBank(0);
+        g_settings.m_bank0.mycall = "X";
+        g_settings.CopyBank();
+        QCOMPARE(g_settings.m_bank1.mycall, std::string("X"));
+    }
+
+    void findSetting_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<int>("index");
+        QTest::newRow("lower") << QByteArray("mycall") << 69;
+        QTest::newRow("upper") << QByteArray("MYCALL") << 69;
+        QTest::newRow("mixed") << QByteArray("MyCaLl") << 69;
+        QTest::newRow("digits") << QByteArray("DEC96") << 84;
+        QTest::newRow("shortened") << QByteArray("mycal") << -1;
+        QTest::newRow("trailing blank") << QByteArray("mycall ") << -1;
+        QTest::newRow("empty") << QByteArray("") << -1;
+        // Only ASCII letters fold: a byte with the high bit must not match anything.
+        QTest::newRow("latin1") << QByteArray("myc\xc1ll") << -1;
+    }
+
+    void findSetting()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(int, index);
+        const Setting *found = CSettings::FindSetting(key.toStdString());
+        QCOMPARE(found ? int(found - g_settingTable.data()) : -1, index);
+    }
+
+    void toInt32_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << QByteArray("4800") << 4800;
+        QTest::newRow("letters after") << QByteArray("12AB") << 12;
+        QTest::newRow("leading blanks") << QByteArray("   7") << 7;
+        QTest::newRow("tab newline") << QByteArray("\t\n 9") << 9;
+        QTest::newRow("minus") << QByteArray("-3") << -3;
+        QTest::newRow("plus") << QByteArray("+15") << 15;
+        QTest::newRow("no digits") << QByteArray("abc") << 0;
+        QTest::newRow("empty") << QByteArray("") << 0;
+        QTest::newRow("sign only") << QByteArray("-") << 0;
+        QTest::newRow("blank between sign") << QByteArray("- 5") << 0;
+        QTest::newRow("max") << QByteArray("2147483647") << INT32_MAX;
+        QTest::newRow("max+1") << QByteArray("2147483648") << INT32_MAX;
+        QTest::newRow("eleven nines") << QByteArray("99999999999") << INT32_MAX;
+        QTest::newRow("min") << QByteArray("-2147483648") << INT32_MIN;
+        QTest::newRow("below min") << QByteArray("-2147483649") << INT32_MIN;
+        QTest::newRow("very long") << QByteArray(400, '9') << INT32_MAX;
+        QTest::newRow("leading zeros") << QByteArray("0000000000000000000042") << 42;
+    }
+
+    void toInt32()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, value);
+        QCOMPARE(ToInt32(std::string_view(text.constData(), size_t(text.size()))), value);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingTable)
+#include "tst_settingtable.moc"
