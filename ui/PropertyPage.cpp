@@ -1,0 +1,80 @@
+#include "ui/PropertyPage.h"
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace {
+
+// Judges each edit by what it inserts rather than by the whole text: deleting from "-3" must
+// stay possible in a digits-only box, and only the inserted characters are refused.
+class EditStyleValidator : public QValidator {
+public:
+    EditStyleValidator(QLineEdit *edit, bool upper, bool digits)
+        : QValidator(edit), m_edit(edit), m_bUpper(upper), m_bDigits(digits) {}
+
+    State validate(QString &input, int &) const override
+    {
+        if (m_bUpper) {
+            // ASCII letters only, so that no byte outside a-z changes on the way to the device.
+            for (QChar &c : input)
+                if (c >= u'a' && c <= u'z')
+                    c = QChar(c.unicode() - 'a' + 'A');
+        }
+        if (m_bDigits) {
+            const QString old = m_edit->text();
+            qsizetype prefix = 0;
+            while (prefix < old.size() && prefix < input.size() && old[prefix] == input[prefix])
+                ++prefix;
+            qsizetype suffix = 0;
+            while (suffix < old.size() - prefix && suffix < input.size() - prefix
+                   && old[old.size() - 1 - suffix] == input[input.size() - 1 - suffix])
+                ++suffix;
+            for (qsizetype i = prefix; i < input.size() - suffix; ++i)
+                if (input[i] < u'0' || input[i] > u'9')
+                    return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    QLineEdit *m_edit;
+    bool m_bUpper;
+    bool m_bDigits;
+};
+
+} // namespace
+
+void ApplyEditStyles(QWidget *page)
+{
+    for (QLineEdit *edit : page->findChildren<QLineEdit *>()) {
+        const bool upper = edit->property("upperCase").toBool();
+        const bool digits = edit->property("digitsOnly").toBool();
+        if (upper || digits)
+            edit->setValidator(new EditStyleValidator(edit, upper, digits));
+    }
+}
+
+CPropertyPage::CPropertyPage(QWidget *parent) : QWidget(parent) {}
+
+void CPropertyPage::DoDataExchange()
+{
+    ApplyEditStyles(this);
+}
+
+bool CPropertyPage::OnSetActive()
+{
+    return true;
+}
+
+bool CPropertyPage::OnKillActive()
+{
+    return true;
+}
+
+void CPropertyPage::EnsureAttached()
+{
+    if (!m_bAttached) {
+        m_bAttached = true;
+        DoDataExchange();
+    }
+}

@@ -1,0 +1,13 @@
+// rezar-config: the window.
+
+#include "ui/App.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("rezar-config");
+    g_theApp.InitInstance();
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/PropertyPage.h"
+
+#include "ui_BeaconPage.h"
+
+// The "Beacon / Digipeater" tab.
+class CBeaconPage : public CPropertyPage {
+    Q_OBJECT
+public:
+    enum { IDD = 113 };
+    explicit CBeaconPage(QWidget *parent = nullptr);
+
+    void DoDataExchange() override;
+    bool OnSetActive() override;
+    bool OnKillActive() override;
+
+    Ui::BeaconPage m_ui;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/PropertyPage.h"
+
+#include "ui_DisplayPage.h"
+
+// The "Display" tab.
+class CDisplayPage : public CPropertyPage {
+    Q_OBJECT
+public:
+    enum { IDD = 111 };
+    explicit CDisplayPage(QWidget *parent = nullptr);
+
+    void DoDataExchange() override;
+    bool OnSetActive() override;
+    bool OnKillActive() override;
+
+    Ui::DisplayPage m_ui;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/PropertyPage.h"
+
+#include "ui_GPSPage.h"
+
+// The "GPS" tab.
+class CGPSPage : public CPropertyPage {
+    Q_OBJECT
+public:
+    enum { IDD = 114 };
+    explicit CGPSPage(QWidget *parent = nullptr);
+
+    void DoDataExchange() override;
+    bool OnSetActive() override;
+    bool OnKillActive() override;
+
+    Ui::GPSPage m_ui;
+};

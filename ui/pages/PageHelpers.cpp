@@ -1,0 +1,168 @@
+#include "ui/pages/PageHelpers.h"
+
+#include "settings/Conversions.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+QString BytesToText(const std::string &bytes)
+{
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
+
+std::string TextToBytes(const QString &text)
+{
+    std::string bytes;
+    bytes.reserve(size_t(text.size()));
+    for (QChar c : text)
+        bytes += c.unicode() <= 0xFF ? char(c.unicode()) : '?';
+    return bytes;
+}
+
+namespace {
+
+char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+void SetControlText(QWidget *control, const std::string &text)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        std::string shown = text;
+        if (edit->property("upperCase").toBool())
+            for (char &c : shown)
+                c = AsciiUpper(c);
+        edit->setText(BytesToText(shown));
+    } else if (auto *label = qobject_cast<QLabel *>(control)) {
+        label->setText(BytesToText(text));
+    } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        button->setText(BytesToText(text));
+    } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        combo->setEditText(BytesToText(text));
+    } else if (control) {
+        control->setWindowTitle(BytesToText(text));
+    }
+}
+
+std::string GetControlText(QWidget *control)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        return TextToBytes(edit->text());
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return TextToBytes(label->text());
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return TextToBytes(button->text());
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        return TextToBytes(combo->currentText());
+    return control ? TextToBytes(control->windowTitle()) : std::string();
+}
+
+void SetControlNumber(QWidget *control, int32_t value)
+{
+    SetControlText(control, std::to_string(value));
+}
+
+void SetControlChar(QWidget *control, char value)
+{
+    SetControlText(control, value == '\0' ? std::string() : std::string(1, value));
+}
+
+int SelectComboText(QComboBox *combo, const std::string &text)
+{
+    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    int found = -1;
+    for (int i = 0; i < combo->count() && found < 0; ++i) {
+        const std::string item = TextToBytes(combo->itemText(i));
+        if (item.size() < text.size())
+            continue;
+        bool begins = true;
+        for (size_t k = 0; k < text.size() && begins; ++k)
+            begins = fold(item[k]) == fold(text[k]);
+        if (begins)
+            found = i;
+    }
+    combo->setCurrentIndex(found >= 0 ? found : 0);
+    return found;
+}
+
+int SelectComboNumber(QComboBox *combo, int32_t value)
+{
+    return SelectComboText(combo, std::to_string(value));
+}
+
+int SelectComboIndex(QComboBox *combo, int index)
+{
+    if (index >= 0 && index < combo->count()) {
+        combo->setCurrentIndex(index);
+        return index;
+    }
+    combo->setCurrentIndex(0);
+    return -1;
+}
+
+std::string GetComboText(QComboBox *combo)
+{
+    const int index = combo->currentIndex();
+    return index < 0 ? std::string() : TextToBytes(combo->itemText(index));
+}
+
+int GetComboIndex(QComboBox *combo)
+{
+    return combo->currentIndex();
+}
+
+void SetCheck(QAbstractButton *box, int32_t value)
+{
+    box->setChecked(value != 0);
+}
+
+int32_t GetCheck(QAbstractButton *box)
+{
+    return box->isChecked() ? 1 : 0;
+}
+
+void StoreText(QWidget *edit, std::string &field)
+{
+    field = GetControlText(edit);
+}
+
+void StoreNumber(QWidget *edit, int32_t &field)
+{
+    field = ControlNumber(edit);
+}
+
+void StoreChar(QWidget *edit, char &field)
+{
+    const std::string text = GetControlText(edit);
+    field = text.empty() ? '\0' : text[0];
+}
+
+void StoreCheck(QAbstractButton *box, int32_t &field)
+{
+    field = GetCheck(box);
+}
+
+void StoreItemText(QComboBox *combo, std::string &field)
+{
+    field = GetComboText(combo);
+}
+
+void StoreItemNumber(QComboBox *combo, int32_t &field)
+{
+    field = ToInt32(GetComboText(combo));
+}
+
+void StoreIndex(QComboBox *combo, int32_t &field)
+{
+    field = GetComboIndex(combo);
+}
+
+int32_t ControlNumber(QWidget *edit)
+{
+    return ToInt32(GetControlText(edit));
+}
