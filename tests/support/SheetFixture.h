@@ -71,11 +71,15 @@ public:
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
 
-    // Picks a drop-down item by index through the keyboard-free path a user's click takes.
+    // Picks a drop-down item with the arrow keys, as a user would (the page sees the same
+    // signals as from a mouse pick).
     static void Pick(QComboBox *combo, int index)
     {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        combo->setFocus();
+        for (int i = 0; i < combo->count(); ++i)
+            QTest::keyClick(combo, Qt::Key_Up);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(combo, Qt::Key_Down);
     }
 
     std::unique_ptr<CSheet> sheet;
