@@ -1,0 +1,64 @@
+#pragma once
+
+// The serial port behind the device link, as an interface: the link talks to `ISerialPort`
+// only, so that tests can put a scripted port in place of the real one. The real port
+// (CreateSystemSerialPort) is a QSerialPort opened by name.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Why a port did not open, as far as the system tells.
+enum class PortErrorKind : int32_t {
+    None = 0,
+    NotFound = 1,    // no such port (also a COMn beyond the ports present)
+    Permission = 2,  // the user may not open the device
+    Busy = 3,        // another program holds the port
+    Other = 4,
+};
+
+struct PortError {
+    PortErrorKind kind = PortErrorKind::None;
+    std::string path;  // the device the name resolved to (empty when it resolved to none)
+    std::string text;  // the system's own words
+};
+
+class ISerialPort {
+public:
+    virtual ~ISerialPort() = default;
+    // Opens the named port exclusively at 19200 baud, 8N1, keeping the driver's flow control.
+    virtual bool Open(const std::string &name) = 0;
+    virtual bool IsOpen() const = 0;
+    // Up to `count` bytes; 0 when nothing arrived within 10 * count + 50 ms, or on failure.
+    virtual int32_t Read(char *buffer, int32_t count) = 0;
+    // Returns once the bytes are with the driver (or after 10 * count + 50 ms); bytes handed over.
+    virtual int32_t Write(const char *buffer, int32_t count) = 0;
+    // Safe to call when not open.
+    virtual void Close() = 0;
+    // True once a read or write failed for real (device gone); silence is not a failure.
+    virtual bool Failed() const = 0;
+    // Why the last Open failed.
+    virtual PortError OpenError() const = 0;
+};
+
+// Makes the port object for each open.
+using PortFactory = std::function<std::unique_ptr<ISerialPort>()>;
+
+// The real port, over QSerialPort.
+std::unique_ptr<ISerialPort> CreateSystemSerialPort();
+
+// A serial port present on this computer, with the COMn name it answers to.
+struct PortListing {
+    std::string comName;      // "COM1"...
+    std::string path;         // "/dev/ttyUSB0"
+    std::string description;  // what the system says about it, may be empty
+};
+
+// The ports present, in COMn order.
+std::vector<PortListing> ListSerialPorts();
+
+// The device a port name stands for: a name with '/' is a path, "ttyUSB0" is /dev/ttyUSB0,
+// COMn is the n-th listed port (Windows: the Windows port). Empty when COMn is beyond the list.
+std::string ResolvePortName(const std::string &name);

@@ -1,0 +1,247 @@
+// The real serial port: QSerialPort, opened by the name rules of the tool.
+
+#include "link/SerialPort.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <tuple>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::string Local8Bit(const QString &text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
+// Only these mean the device went away. A pseudo-terminal answers some control-line calls
+// with an unsupported-operation error, and a quiet line gives a time-out: neither is a loss.
+bool IsLoss(QSerialPort::SerialPortError error)
+{
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+           || error == QSerialPort::WriteError || error == QSerialPort::DeviceNotFoundError;
+}
+
+#ifdef Q_OS_UNIX
+PortError ErrorFromErrno(int code, const std::string &path)
+{
+    PortErrorKind kind = PortErrorKind::Other;
+    if (code == ENOENT || code == ENODEV || code == ENXIO)
+        kind = PortErrorKind::NotFound;
+    else if (code == EACCES || code == EPERM)
+        kind = PortErrorKind::Permission;
+    else if (code == EBUSY)
+        kind = PortErrorKind::Busy;
+    return {kind, path, std::strerror(code)};
+}
+
+// QSerialPort writes its own flow control into the line when it opens; put back what the
+// driver had, so that a line set up for RTS/CTS or XON/XOFF stays that way.
+void RestoreFlowControl(int fd, const termios &original)
+{
+    termios now{};
+    if (tcgetattr(fd, &now) != 0)
+        return;
+    constexpr tcflag_t inputFlow = IXON | IXOFF | IXANY;
+    now.c_iflag = (now.c_iflag & ~inputFlow) | (original.c_iflag & inputFlow);
+#ifdef CRTSCTS
+    now.c_cflag = (now.c_cflag & ~tcflag_t(CRTSCTS)) | (original.c_cflag & CRTSCTS);
+#endif
+    tcsetattr(fd, TCSANOW, &now);
+}
+#endif
+
+class CSystemSerialPort final : public ISerialPort {
+public:
+    bool Open(const std::string &name) override
+    {
+        m_bFailed = false;
+        m_error = PortError();
+        const std::string path = ResolvePortName(name);
+        if (path.empty()) {
+            m_error = {PortErrorKind::NotFound, "", "no such port"};
+            return false;
+        }
+#ifdef Q_OS_UNIX
+        // A first open of our own, held until QSerialPort has the line: it tells why a port
+        // does not open in the system's words (permission, busy), and it reads the driver's
+        // settings before QSerialPort overwrites them. Holding it keeps the modem lines
+        // steady: the line is never fully closed in between.
+        const int probe = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (probe < 0) {
+            m_error = ErrorFromErrno(errno, path);
+            return false;
+        }
+        termios original{};
+        const bool haveOriginal = tcgetattr(probe, &original) == 0;
+#endif
+        m_port.setPortName(QString::fromLocal8Bit(path.c_str()));
+        m_port.setBaudRate(QSerialPort::Baud19200);
+        m_port.setDataBits(QSerialPort::Data8);
+        m_port.setParity(QSerialPort::NoParity);
+        m_port.setStopBits(QSerialPort::OneStop);
+        const bool opened = m_port.open(QIODevice::ReadWrite);
+        if (!opened) {
+            // The system let us open the device, so a refusal now is the lock of another
+            // program that holds the port.
+            const QSerialPort::SerialPortError error = m_port.error();
+            m_error = {error == QSerialPort::PermissionError     ? PortErrorKind::Busy
+                       : error == QSerialPort::DeviceNotFoundError ? PortErrorKind::NotFound
+                                                                  : PortErrorKind::Other,
+                       path, Local8Bit(m_port.errorString())};
+        }
+#ifdef Q_OS_UNIX
+        if (opened && haveOriginal)
+            RestoreFlowControl(int(m_port.handle()), original);
+        ::close(probe);
+#endif
+        m_port.clearError();
+        return opened;
+    }
+
+    bool IsOpen() const override { return m_port.isOpen(); }
+
+    int32_t Read(char *buffer, int32_t count) override
+    {
+        if (!m_port.isOpen() || m_bFailed || count <= 0)
+            return 0;
+        // waitForReadyRead waits for bytes beyond those already buffered, so look first.
+        const QDeadlineTimer deadline(10 * count + 50);
+        while (m_port.bytesAvailable() == 0 && !deadline.hasExpired()) {
+            m_port.clearError();
+            if (!m_port.waitForReadyRead(int(deadline.remainingTime())) && IsLoss(m_port.error())) {
+                m_bFailed = true;
+                return 0;
+            }
+        }
+        const qint64 n = m_port.read(buffer, count);
+        return n > 0 ? int32_t(n) : 0;
+    }
+
+    int32_t Write(const char *buffer, int32_t count) override
+    {
+        if (!m_port.isOpen() || m_bFailed || count <= 0)
+            return 0;
+        m_port.clearError();
+        if (m_port.write(buffer, count) < 0) {
+            m_bFailed = IsLoss(m_port.error());
+            return 0;
+        }
+        // QSerialPort keeps the bytes in its own buffer until asked to hand them over.
+        const QDeadlineTimer deadline(10 * count + 50);
+        while (m_port.bytesToWrite() > 0 && !deadline.hasExpired()) {
+            m_port.clearError();
+            if (!m_port.waitForBytesWritten(int(deadline.remainingTime()))
+                && IsLoss(m_port.error())) {
+                m_bFailed = true;
+                return 0;
+            }
+        }
+        return count - int32_t(std::min<qint64>(count, m_port.bytesToWrite()));
+    }
+
+    void Close() override
+    {
+        if (m_port.isOpen())
+            m_port.close();
+    }
+
+    bool Failed() const override { return m_bFailed; }
+    PortError OpenError() const override { return m_error; }
+
+private:
+    QSerialPort m_port;
+    bool m_bFailed = false;
+    PortError m_error;
+};
+
+// COMn order on systems without COM names: USB serial adapters, USB modems, then the rest.
+int GroupOf(const QSerialPortInfo &info)
+{
+    const QString name = info.portName();
+    if (name.startsWith(QLatin1String("ttyACM")) || name.contains(QLatin1String("usbmodem")))
+        return 1;
+    if (name.startsWith(QLatin1String("ttyUSB")) || name.contains(QLatin1String("usbserial"))
+        || info.hasVendorIdentifier())
+        return 0;
+    return 2;
+}
+
+// n of "COMn" (any letter case), or 0.
+int ComNumber(const std::string &name)
+{
+    if (name.size() < 4 || name.size() > 8 || QByteArray::fromStdString(name.substr(0, 3)).toUpper() != "COM")
+        return 0;
+    int n = 0;
+    for (size_t i = 3; i < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9')
+            return 0;
+        n = n * 10 + (name[i] - '0');
+    }
+    return n;
+}
+
+} // namespace
+
+std::unique_ptr<ISerialPort> CreateSystemSerialPort()
+{
+    return std::make_unique<CSystemSerialPort>();
+}
+
+std::vector<PortListing> ListSerialPorts()
+{
+    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+#ifdef Q_OS_WIN
+    std::sort(ports.begin(), ports.end(), [](const QSerialPortInfo &a, const QSerialPortInfo &b) {
+        return std::make_tuple(ComNumber(Local8Bit(a.portName())), a.portName())
+               < std::make_tuple(ComNumber(Local8Bit(b.portName())), b.portName());
+    });
+#else
+    std::sort(ports.begin(), ports.end(), [](const QSerialPortInfo &a, const QSerialPortInfo &b) {
+        return std::make_tuple(GroupOf(a), a.portName()) < std::make_tuple(GroupOf(b), b.portName());
+    });
+#endif
+    std::vector<PortListing> list;
+    for (const QSerialPortInfo &info : ports) {
+        QStringList about;
+        for (const QString &text : {info.description(), info.manufacturer()})
+            if (!text.isEmpty() && !about.contains(text))
+                about << text;
+#ifdef Q_OS_WIN
+        const std::string comName = Local8Bit(info.portName());
+#else
+        const std::string comName = "COM" + std::to_string(list.size() + 1);
+#endif
+        list.push_back({comName, Local8Bit(info.systemLocation()), Local8Bit(about.join(", "))});
+    }
+    return list;
+}
+
+std::string ResolvePortName(const std::string &name)
+{
+    if (name.empty())
+        return {};
+    // QSerialPort would put /dev/ before a relative path; a path is taken as the user wrote it.
+    if (name.find('/') != std::string::npos)
+        return Local8Bit(QFileInfo(QString::fromLocal8Bit(name.c_str())).absoluteFilePath());
+#ifdef Q_OS_WIN
+    return name;
+#else
+    if (const int n = ComNumber(name)) {
+        const std::vector<PortListing> ports = ListSerialPorts();
+        return n <= int(ports.size()) ? ports[size_t(n - 1)].path : std::string();
+    }
+    return "/dev/" + name;
+#endif
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+// A scripted serial port for tests of the device link (header-only, QtCore only).
+//
+//     std::shared_ptr<FakeSerialLine> line = InstallFakeSerial();  // every OpenPort now gets a fake
+//     line->Script({"Press ESC 3 times to enter\r\n", "", "Options Menu\r\n"});
+//     g_deviceLink.StartRead("COM3");
+//     g_deviceLink.Poll();   // reads the first entry, answers with three ESC writes
+//     QCOMPARE(line->writes, (std::vector<std::string>{"\x1b", "\x1b", "\x1b"}));
+//     RemoveFakeSerial();    // back to the system's serial port
+//
+// What the device sends is a queue with one entry per poll: a poll's read loop takes the
+// bytes of the front entry one read at a time, and the empty read that ends the loop moves
+// on to the next entry (an empty entry is a silent poll). Arrive() adds bytes to the front
+// entry, that is, to what the next poll will read. With the queue empty every read is silent.
+//
+// Every Write call is kept as its own entry in `writes`, so that three one-byte writes and
+// one write of three bytes can be told apart. `opens` lists the names passed to Open, and
+// `closes` counts closes of an open port.
+//
+// Faults: set `openFails` (with `openError`) before a start to make the open fail; set
+// `unplugged` to make every later read and write fail as a removed device does.
+
+#include "link/DeviceLink.h"
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct FakeSerialLine {
+    std::deque<std::string> incoming;
+    std::vector<std::string> writes;
+    std::vector<std::string> opens;
+    int closes = 0;
+    bool open = false;
+    bool openFails = false;
+    PortError openError{PortErrorKind::NotFound, "/dev/fake", "No such file or directory"};
+    bool unplugged = false;
+
+    // One entry per poll, after those already queued.
+    void Script(const std::vector<std::string> &polls)
+    {
+        incoming.insert(incoming.end(), polls.begin(), polls.end());
+    }
+    // Bytes the next poll reads.
+    void Arrive(const std::string &bytes)
+    {
+        if (incoming.empty())
+            incoming.emplace_back();
+        incoming.front() += bytes;
+    }
+    // Every byte written, in order.
+    std::string Written() const
+    {
+        std::string all;
+        for (const std::string &w : writes)
+            all += w;
+        return all;
+    }
+};
+
+class FakeSerialPort : public ISerialPort {
+public:
+    explicit FakeSerialPort(std::shared_ptr<FakeSerialLine> line) : m_line(std::move(line)) {}
+
+    bool Open(const std::string &name) override
+    {
+        m_line->opens.push_back(name);
+        if (m_line->openFails)
+            return false;
+        m_line->open = m_open = true;
+        return true;
+    }
+    bool IsOpen() const override { return m_open; }
+    int32_t Read(char *buffer, int32_t count) override
+    {
+        if (!m_open || m_line->unplugged || count <= 0)
+            return 0;
+        if (m_line->incoming.empty())
+            return 0;
+        std::string &front = m_line->incoming.front();
+        if (front.empty()) {
+            m_line->incoming.pop_front();
+            return 0;
+        }
+        const size_t n = std::min(front.size(), size_t(count));
+        front.copy(buffer, n);
+        front.erase(0, n);
+        return int32_t(n);
+    }
+    int32_t Write(const char *buffer, int32_t count) override
+    {
+        if (!m_open || m_line->unplugged)
+            return 0;
+        m_line->writes.emplace_back(buffer, size_t(count));
+        return count;
+    }
+    void Close() override
+    {
+        if (m_open)
+            ++m_line->closes;
+        m_line->open = m_open = false;
+    }
+    bool Failed() const override { return m_open && m_line->unplugged; }
+    PortError OpenError() const override
+    {
+        return m_line->openFails ? m_line->openError : PortError();
+    }
+
+private:
+    std::shared_ptr<FakeSerialLine> m_line;
+    bool m_open = false;
+};
+
+// Makes every port the link opens from now on a fake on one shared line.
+inline std::shared_ptr<FakeSerialLine> InstallFakeSerial()
+{
+    auto line = std::make_shared<FakeSerialLine>();
+    CDeviceLink::SetPortFactory([line] { return std::make_unique<FakeSerialPort>(line); });
+    return line;
+}
+
+inline void RemoveFakeSerial()
+{
+    CDeviceLink::SetPortFactory(nullptr);
+}
