@@ -1,0 +1,187 @@
+// The system's serial port on a real pseudo-terminal: line settings, exclusive open, the
+// short read, writes that reach the other side, and a vanished peer.
+
+#include "link/DeviceLink.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// The device's side of a pseudo-terminal pair; the tool opens the slave by its path.
+struct PtyPeer {
+    int master = -1;
+    std::string path;
+
+    PtyPeer()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0)
+            path = ptsname(master);
+    }
+    ~PtyPeer() { Hangup(); }
+    void Hangup()
+    {
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+    // The line settings: on Linux both ends of the pair share them, and the master stays
+    // reachable while the tool holds the slave exclusively.
+    termios Settings() const
+    {
+        termios t{};
+        tcgetattr(master, &t);
+        return t;
+    }
+    void Send(const std::string &bytes) { QCOMPARE(::write(master, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+    // What the tool sent, waiting up to `ms` for the first byte.
+    std::string Take(int ms = 1000)
+    {
+        std::string got;
+        pollfd p{master, POLLIN, 0};
+        while (::poll(&p, 1, got.empty() ? ms : 20) > 0 && (p.revents & POLLIN)) {
+            char buffer[4096];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            got.append(buffer, size_t(n));
+        }
+        return got;
+    }
+};
+
+
+} // namespace
+
+class TestSerialPort : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { CDeviceLink::SetPortFactory(nullptr); }
+
+    void opensWithLineSettingsAndKeepsFlowControl_data()
+    {
+        QTest::addColumn<bool>("hardwareFlow");
+        QTest::addColumn<bool>("softwareFlow");
+        QTest::newRow("none") << false << false;
+        QTest::newRow("rts/cts") << true << false;
+        QTest::newRow("xon/xoff") << false << true;
+    }
+    void opensWithLineSettingsAndKeepsFlowControl()
+    {
+        QFETCH(bool, hardwareFlow);
+        QFETCH(bool, softwareFlow);
+        PtyPeer peer;
+        QVERIFY(!peer.path.empty());
+        {
+            // Whatever the line was set to before, but for its flow control.
+            termios t = peer.Settings();
+            cfsetispeed(&t, B9600);
+            cfsetospeed(&t, B9600);
+            t.c_cflag = (t.c_cflag & ~(CSIZE | CRTSCTS)) | CS7 | PARENB | CSTOPB | (hardwareFlow ? CRTSCTS : 0);
+            t.c_iflag = (t.c_iflag & ~(IXON | IXOFF)) | (softwareFlow ? IXON | IXOFF : 0);
+            QCOMPARE(tcsetattr(peer.master, TCSANOW, &t), 0);
+        }
+        CDeviceLink link;
+        QVERIFY(link.OpenPort(peer.path));
+        const termios t = peer.Settings();
+        QCOMPARE(cfgetispeed(&t), speed_t(B19200));
+        QCOMPARE(cfgetospeed(&t), speed_t(B19200));
+        QCOMPARE(t.c_cflag & CSIZE, tcflag_t(CS8));
+        QCOMPARE(t.c_cflag & (PARENB | CSTOPB), tcflag_t(0));
+        QCOMPARE(bool(t.c_cflag & CRTSCTS), hardwareFlow);
+        QCOMPARE(bool(t.c_iflag & IXON), softwareFlow);
+        QCOMPARE(bool(t.c_iflag & IXOFF), softwareFlow);
+        // Raw bytes both ways: no echo, no line editing, no CR/LF translation.
+        QCOMPARE(t.c_lflag & (ICANON | ECHO), tcflag_t(0));
+        QCOMPARE(t.c_iflag & (ICRNL | INLCR | IGNCR), tcflag_t(0));
+        QCOMPARE(t.c_oflag & OPOST, tcflag_t(0));
+        link.ClosePort();
+    }
+
+    void openIsExclusive()
+    {
+        PtyPeer peer;
+        CDeviceLink first, second;
+        QVERIFY(first.OpenPort(peer.path));
+        QVERIFY(!second.OpenPort(peer.path));
+        QVERIFY(!second.m_hPort);
+        QCOMPARE(second.m_portError.kind, PortErrorKind::Busy);
+        first.ClosePort();
+        QVERIFY(second.OpenPort(peer.path));
+        second.ClosePort();
+    }
+
+    void missingPortsFailToOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("path") << "/dev/rezar-no-such-port";
+        QTest::newRow("bare name") << "rezar-no-such-port";
+        QTest::newRow("COM beyond the ports present") << "COM250";
+    }
+    void missingPortsFailToOpen()
+    {
+        QFETCH(QString, name);
+        CDeviceLink link;
+        QVERIFY(!link.OpenPort(name.toStdString()));
+        QVERIFY(!link.m_hPort);
+        QCOMPARE(link.m_portError.kind, PortErrorKind::NotFound);
+    }
+
+    void readIsShortAndBytesFlowBothWays()
+    {
+        PtyPeer peer;
+        CDeviceLink link;
+        char byte = 0;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(link.ReadPort(&byte, 1), 0);  // no port: at once
+        QVERIFY(clock.elapsed() < 20);
+
+        QVERIFY(link.OpenPort(peer.path));
+        clock.restart();
+        QCOMPARE(link.ReadPort(&byte, 1), 0);
+        const qint64 silent = clock.elapsed();
+        QVERIFY2(silent >= 55 && silent < 300, QByteArray::number(silent));
+
+        peer.Send("ab\r\n");
+        std::string got;
+        while (link.ReadPort(&byte, 1) == 1)
+            got += byte;
+        QCOMPARE(got, std::string("ab\r\n"));
+
+        link.WritePort("EXPORT\r", 7);
+        QCOMPARE(peer.Take(), std::string("EXPORT\r"));
+        QVERIFY(!link.m_hPort->Failed());
+
+        link.ClosePort();
+        QVERIFY(!link.m_hPort);
+        link.ClosePort();
+        QVERIFY(!link.m_hPort);
+        // Closed means free again.
+        QVERIFY(link.OpenPort(peer.path));
+        link.ClosePort();
+    }
+
+    void vanishedPeerLosesTheConnection()
+    {
+        auto peer = std::make_unique<PtyPeer>();
+        const std::string path = peer->path;
+        g_deviceLink.StartRead(path);
+        QCOMPARE(g_deviceLink.m_nState, int32_t(ReadAwaitBanner));
+        peer->Hangup();
+        g_deviceLink.Poll();
+        QCOMPARE(g_deviceLink.GetStatus(), "Lost connection on Com port " + path);
+        QCOMPARE(g_deviceLink.m_nState, int32_t(Idle));
+        QVERIFY(!g_deviceLink.m_hPort);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSerialPort)
+#include "tst_serialport.moc"
