@@ -5,12 +5,20 @@
 
 namespace {
 
-// Judges each edit by what it inserts rather than by the whole text: deleting from "-3" must
-// stay possible in a digits-only box, and only the inserted characters are refused.
+// Judges a user's edit by what it inserts rather than by the whole text, so that text the
+// program put there (such as "-3") stays editable: deleting from it is always allowed, and only
+// inserted non-digits are refused. QLineEdit asks the validator after the edit is already in its
+// text, so the text before the edit is tracked here from textChanged. A program's setText()
+// clears the edit history first; that is how it is told apart from typing or pasting.
 class EditStyleValidator : public QValidator {
 public:
     EditStyleValidator(QLineEdit *edit, bool upper, bool digits)
-        : QValidator(edit), m_edit(edit), m_bUpper(upper), m_bDigits(digits) {}
+        : QValidator(edit), m_edit(edit), m_strBefore(edit->text()), m_bUpper(upper),
+          m_bDigits(digits)
+    {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString &text) { m_strBefore = text; });
+    }
 
     State validate(QString &input, int &) const override
     {
@@ -20,8 +28,8 @@ public:
                 if (c >= u'a' && c <= u'z')
                     c = QChar(c.unicode() - 'a' + 'A');
         }
-        if (m_bDigits) {
-            const QString old = m_edit->text();
+        if (m_bDigits && m_edit->isUndoAvailable()) {
+            const QString &old = m_strBefore;
             qsizetype prefix = 0;
             while (prefix < old.size() && prefix < input.size() && old[prefix] == input[prefix])
                 ++prefix;
@@ -38,6 +46,7 @@ public:
 
 private:
     QLineEdit *m_edit;
+    QString m_strBefore;
     bool m_bUpper;
     bool m_bDigits;
 };

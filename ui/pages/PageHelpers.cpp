@@ -16,8 +16,13 @@ std::string TextToBytes(const QString &text)
 {
     std::string bytes;
     bytes.reserve(size_t(text.size()));
-    for (QChar c : text)
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A character beyond U+FFFF is two UTF-16 units but still one character: one '?'.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
         bytes += c.unicode() <= 0xFF ? char(c.unicode()) : '?';
+    }
     return bytes;
 }
 
