@@ -19,6 +19,13 @@ bool CQuillwrenAlphaConfigApp::InitInstance()
     return false;
 }
 
+QIcon AppIcon()
+{
+    // rezar_ui is a static library: its resources are registered by hand (repeats are no-ops).
+    Q_INIT_RESOURCE(rezar);
+    return QIcon(QStringLiteral(":/rezar.svg"));
+}
+
 void CQuillwrenAlphaConfigApp::SetBankLabel(const QString &text)
 {
     if (m_pSheet)

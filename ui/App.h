@@ -2,6 +2,7 @@
 
 #include "ui/WinApp.h"
 
+#include <QIcon>
 #include <QString>
 
 class CSheet;
@@ -17,3 +18,6 @@ public:
 };
 
 extern CQuillwrenAlphaConfigApp g_theApp;
+
+// The application icon (res/rezar.svg), for the application and the sheet.
+QIcon AppIcon();

@@ -82,6 +82,13 @@ void CPropertySheet::OnTabChanged(int index)
     }
 }
 
+void CPropertySheet::StopPages()
+{
+    disconnect(m_pTabs, &QTabWidget::currentChanged, this, &CPropertySheet::OnTabChanged);
+    m_pActive = nullptr;
+    m_bRunning = false;
+}
+
 void CPropertySheet::done(int result)
 {
     // However the sheet closes, the shown page keeps what the user typed.

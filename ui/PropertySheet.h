@@ -30,6 +30,9 @@ protected:
     virtual void OnInitDialog();
 
     QHBoxLayout *ButtonRow() const { return m_pButtonRow; }
+    // For a derived sheet's destructor when its pages are members: they are destroyed before
+    // this base, and removing their tabs must not activate or store any of them.
+    void StopPages();
 
     void showEvent(QShowEvent *event) override;
     void done(int result) override;

@@ -1,5 +1,7 @@
 #include "ui/Sheet.h"
 
+#include "ui/App.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -39,6 +41,13 @@ CSheet::CSheet() : CPropertySheet("Quillwren Rezar Configuration")
 
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(AppIcon());
+}
+
+CSheet::~CSheet()
+{
+    // The pages are members and go before the base: no tab change may reach them on the way.
+    StopPages();
 }
 
 void CSheet::SetBankLabel(const QString &text)

@@ -20,6 +20,7 @@ class CSheet : public CPropertySheet {
     Q_OBJECT
 public:
     CSheet();
+    ~CSheet() override;
 
     void SetBankLabel(const QString &text);
 

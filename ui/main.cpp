@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("rezar-config");
+    QApplication::setWindowIcon(AppIcon());
     g_theApp.InitInstance();
     return 0;
 }
