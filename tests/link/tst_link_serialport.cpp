@@ -184,4 +184,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSerialPort)
-#include "tst_serialport.moc"
+#include "tst_link_serialport.moc"
