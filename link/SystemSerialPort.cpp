@@ -93,13 +93,15 @@ public:
         m_port.setStopBits(QSerialPort::OneStop);
         const bool opened = m_port.open(QIODevice::ReadWrite);
         if (!opened) {
-            // The system let us open the device, so a refusal now is the lock of another
-            // program that holds the port.
+            // The system let us open the device, so a refusal for permission now is the lock
+            // file of another program that holds the port (Qt words it as a permission error).
             const QSerialPort::SerialPortError error = m_port.error();
-            m_error = {error == QSerialPort::PermissionError     ? PortErrorKind::Busy
-                       : error == QSerialPort::DeviceNotFoundError ? PortErrorKind::NotFound
-                                                                  : PortErrorKind::Other,
-                       path, Local8Bit(m_port.errorString())};
+            if (error == QSerialPort::PermissionError)
+                m_error = {PortErrorKind::Busy, path, "its lock file is taken"};
+            else
+                m_error = {error == QSerialPort::DeviceNotFoundError ? PortErrorKind::NotFound
+                                                                     : PortErrorKind::Other,
+                           path, Local8Bit(m_port.errorString())};
         }
 #ifdef Q_OS_UNIX
         if (opened && haveOriginal)
