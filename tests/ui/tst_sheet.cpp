@@ -279,6 +279,7 @@ private slots:
         result = f.sheet->DoModal();
         QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(!f.sheet->isVisible());
+        QVERIFY(!f.sheet->m_commsPage.IsPolling());
     }
 
     // A sheet whose pages are members, as the main sheet's are, destroyed while shown: the
