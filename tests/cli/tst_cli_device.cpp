@@ -2,58 +2,13 @@
 // the exact bytes the tool sends, their order, and the pacing of the polls.
 
 #include "link/DeviceLink.h"
+#include "tests/support/PtyPeer.h"
 
 #include <QtTest>
 
-#include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-// The device's end of a pseudo-terminal pair; the tool opens the other end by its path.
-class Device {
-public:
-    Device()
-    {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
-        // Not inherited by the tool, or closing it here would not hang the line up.
-        fcntl(m_master, F_SETFD, FD_CLOEXEC);
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            path = ptsname(m_master);
-    }
-    ~Device() { Hangup(); }
-    void Hangup()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-        m_master = -1;
-    }
-    void Send(const std::string &bytes) { QVERIFY(::write(m_master, bytes.data(), bytes.size()) == ssize_t(bytes.size())); }
-    // Bytes from the tool until `count` have come or `ms` have passed.
-    std::string Receive(size_t count, int ms)
-    {
-        std::string got;
-        QElapsedTimer clock;
-        clock.start();
-        while (got.size() < count && clock.elapsed() < ms) {
-            pollfd p{m_master, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN))
-                continue;
-            char buffer[4096];
-            const ssize_t n = ::read(m_master, buffer, std::min(sizeof buffer, count - got.size()));
-            if (n > 0)
-                got.append(buffer, size_t(n));
-        }
-        return got;
-    }
-
-    std::string path;
-
-private:
-    int m_master = -1;
-};
 
 class Cli {
 public:
@@ -114,7 +69,7 @@ class TestCliDevice : public QObject {
         return f.fileName();
     }
     // Start-up line to ESC ESC ESC, and menu to the command that follows it.
-    void EnterMenu(Device &device, Cli &cli, const std::string &command)
+    void EnterMenu(PtyPeer &device, Cli &cli, const std::string &command)
     {
         QVERIFY(cli.WaitFor("Opened Com port " + QByteArray::fromStdString(device.path) + " - cycle QWN power"));
         QCOMPARE(device.Receive(1, 300), std::string());  // nothing before the device speaks
@@ -134,7 +89,7 @@ private slots:
     void read()
     {
         QFETCH(bool, toFile);
-        Device device;
+        PtyPeer device;
         Cli cli;
         const QString trace = m_dir.filePath("read.trace");
         const QString output = m_dir.filePath("read.txt");
@@ -178,7 +133,7 @@ private slots:
         const std::string expected = load.readAllStandardOutput().toStdString();
         QVERIFY(expected.find("MYCALL K1ABC") != std::string::npos);
 
-        Device device;
+        PtyPeer device;
         Cli cli;
         cli.Start({"write", QString::fromStdString(device.path), settings});
         EnterMenu(device, cli, "");
@@ -203,7 +158,7 @@ private slots:
         firmware.truncate(5000);
         const QString path = Write("fw.qwn", firmware);
 
-        Device device;
+        PtyPeer device;
         Cli cli;
         cli.Start({"flash", QString::fromStdString(device.path), path});
         QVERIFY(cli.WaitFor("cycle QWN power"));
@@ -254,7 +209,7 @@ private slots:
         QFETCH(bool, holdPort);
         QFETCH(int, exitCode);
         QFETCH(QStringList, messages);
-        Device device;
+        PtyPeer device;
         const QString pty = QString::fromStdString(device.path);
         args.replaceInStrings("PTY", pty).replaceInStrings("SETTINGS", Write("s.txt", "TXD 1\r\n"));
         CDeviceLink holder;
@@ -273,7 +228,7 @@ private slots:
     {
         if (geteuid() == 0)
             QSKIP("root opens every device");
-        Device device;
+        PtyPeer device;
         QVERIFY(::chmod(device.path.c_str(), 0) == 0);
         Cli cli;
         cli.Start({"read", QString::fromStdString(device.path)});
@@ -283,7 +238,7 @@ private slots:
 
     void timeoutGivesUpWithTheLastStatus()
     {
-        Device device;
+        PtyPeer device;
         Cli cli;
         QElapsedTimer clock;
         clock.start();
@@ -295,7 +250,7 @@ private slots:
 
     void lostConnectionFails()
     {
-        Device device;
+        PtyPeer device;
         Cli cli;
         cli.Start({"write", QString::fromStdString(device.path), Write("l.txt", "")});
         QVERIFY(cli.WaitFor("cycle QWN power"));

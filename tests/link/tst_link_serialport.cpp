@@ -2,62 +2,10 @@
 // short read, writes that reach the other side, and a vanished peer.
 
 #include "link/DeviceLink.h"
+#include "tests/support/PtyPeer.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
-
-namespace {
-
-// The device's side of a pseudo-terminal pair; the tool opens the slave by its path.
-struct PtyPeer {
-    int master = -1;
-    std::string path;
-
-    PtyPeer()
-    {
-        master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0)
-            path = ptsname(master);
-    }
-    ~PtyPeer() { Hangup(); }
-    void Hangup()
-    {
-        if (master >= 0)
-            ::close(master);
-        master = -1;
-    }
-    // The line settings: on Linux both ends of the pair share them, and the master stays
-    // reachable while the tool holds the slave exclusively.
-    termios Settings() const
-    {
-        termios t{};
-        tcgetattr(master, &t);
-        return t;
-    }
-    void Send(const std::string &bytes) { QCOMPARE(::write(master, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
-    // What the tool sent, waiting up to `ms` for the first byte.
-    std::string Take(int ms = 1000)
-    {
-        std::string got;
-        pollfd p{master, POLLIN, 0};
-        while (::poll(&p, 1, got.empty() ? ms : 20) > 0 && (p.revents & POLLIN)) {
-            char buffer[4096];
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            got.append(buffer, size_t(n));
-        }
-        return got;
-    }
-};
-
-
-} // namespace
 
 class TestSerialPort : public QObject {
     Q_OBJECT
@@ -86,7 +34,7 @@ private slots:
             cfsetospeed(&t, B9600);
             t.c_cflag = (t.c_cflag & ~(CSIZE | CRTSCTS)) | CS7 | PARENB | CSTOPB | (hardwareFlow ? CRTSCTS : 0);
             t.c_iflag = (t.c_iflag & ~(IXON | IXOFF)) | (softwareFlow ? IXON | IXOFF : 0);
-            QCOMPARE(tcsetattr(peer.master, TCSANOW, &t), 0);
+            peer.SetSettings(t);
         }
         CDeviceLink link;
         QVERIFY(link.OpenPort(peer.path));
@@ -157,7 +105,7 @@ private slots:
         QCOMPARE(got, std::string("ab\r\n"));
 
         link.WritePort("EXPORT\r", 7);
-        QCOMPARE(peer.Take(), std::string("EXPORT\r"));
+        QCOMPARE(peer.Receive(7, 1000), std::string("EXPORT\r"));
         QVERIFY(!link.m_hPort->Failed());
 
         link.ClosePort();
