@@ -153,12 +153,12 @@ void CDeviceLink::StartFirmware(const std::string &port, const std::string &firm
 {
     // The file is checked before the device is asked for anything: once the device has erased
     // its code, a file that turns out unreadable would leave it without firmware.
+    m_strFirmwarePath = firmwarePath;
     auto file = std::make_unique<QFile>(QString::fromLocal8Bit(firmwarePath.c_str()));
     if (!file->open(QIODevice::ReadOnly) || file->size() == 0) {
         m_strStatus = "Couldn't open file " + firmwarePath;
         return;
     }
-    m_strFirmwarePath = firmwarePath;
     if (Start(port, LoaderAwaitPrompt))
         m_fileFirmware = std::move(file);
 }

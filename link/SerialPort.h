@@ -54,10 +54,16 @@ struct PortListing {
     std::string comName;      // "COM1"...
     std::string path;         // "/dev/ttyUSB0"
     std::string description;  // what the system says about it, may be empty
+    std::string name;         // the system's short name: "ttyUSB0"
+    bool usb = false;         // the system knows a USB vendor for it
 };
 
 // The ports present, in COMn order.
 std::vector<PortListing> ListSerialPorts();
+
+// COMn order where the system has no COM names: USB serial adapters, then USB modems (ACM),
+// then the rest, each group sorted by name.
+void SortInComOrder(std::vector<PortListing> &ports);
 
 // The device a port name stands for: a name with '/' is a path, "ttyUSB0" is /dev/ttyUSB0,
 // COMn is the n-th listed port (Windows: the Windows port). Empty when COMn is beyond the list.

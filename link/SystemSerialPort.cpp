@@ -168,17 +168,6 @@ private:
     PortError m_error;
 };
 
-// COMn order on systems without COM names: USB serial adapters, USB modems, then the rest.
-int GroupOf(const QSerialPortInfo &info)
-{
-    const QString name = info.portName();
-    if (name.startsWith(QLatin1String("ttyACM")) || name.contains(QLatin1String("usbmodem")))
-        return 1;
-    if (name.startsWith(QLatin1String("ttyUSB")) || name.contains(QLatin1String("usbserial"))
-        || info.hasVendorIdentifier())
-        return 0;
-    return 2;
-}
 
 // n of "COMn" (any letter case), or 0.
 int ComNumber(const std::string &name)
@@ -201,32 +190,49 @@ std::unique_ptr<ISerialPort> CreateSystemSerialPort()
     return std::make_unique<CSystemSerialPort>();
 }
 
+namespace {
+
+int ComGroup(const PortListing &port)
+{
+    const std::string &name = port.name;
+    if (name.rfind("ttyACM", 0) == 0 || name.find("usbmodem") != std::string::npos)
+        return 1;
+    if (name.rfind("ttyUSB", 0) == 0 || name.find("usbserial") != std::string::npos || port.usb)
+        return 0;
+    return 2;
+}
+
+} // namespace
+
+void SortInComOrder(std::vector<PortListing> &ports)
+{
+    std::stable_sort(ports.begin(), ports.end(), [](const PortListing &a, const PortListing &b) {
+        return std::make_tuple(ComGroup(a), a.name) < std::make_tuple(ComGroup(b), b.name);
+    });
+}
+
 std::vector<PortListing> ListSerialPorts()
 {
-    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-#ifdef Q_OS_WIN
-    std::sort(ports.begin(), ports.end(), [](const QSerialPortInfo &a, const QSerialPortInfo &b) {
-        return std::make_tuple(ComNumber(Local8Bit(a.portName())), a.portName())
-               < std::make_tuple(ComNumber(Local8Bit(b.portName())), b.portName());
-    });
-#else
-    std::sort(ports.begin(), ports.end(), [](const QSerialPortInfo &a, const QSerialPortInfo &b) {
-        return std::make_tuple(GroupOf(a), a.portName()) < std::make_tuple(GroupOf(b), b.portName());
-    });
-#endif
     std::vector<PortListing> list;
-    for (const QSerialPortInfo &info : ports) {
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
         QStringList about;
         for (const QString &text : {info.description(), info.manufacturer()})
             if (!text.isEmpty() && !about.contains(text))
                 about << text;
-#ifdef Q_OS_WIN
-        const std::string comName = Local8Bit(info.portName());
-#else
-        const std::string comName = "COM" + std::to_string(list.size() + 1);
-#endif
-        list.push_back({comName, Local8Bit(info.systemLocation()), Local8Bit(about.join(", "))});
+        list.push_back({"", Local8Bit(info.systemLocation()), Local8Bit(about.join(", ")),
+                        Local8Bit(info.portName()), info.hasVendorIdentifier()});
     }
+#ifdef Q_OS_WIN
+    std::sort(list.begin(), list.end(), [](const PortListing &a, const PortListing &b) {
+        return std::make_tuple(ComNumber(a.name), a.name) < std::make_tuple(ComNumber(b.name), b.name);
+    });
+    for (PortListing &port : list)
+        port.comName = port.name;
+#else
+    SortInComOrder(list);
+    for (size_t i = 0; i < list.size(); ++i)
+        list[i].comName = "COM" + std::to_string(i + 1);
+#endif
     return list;
 }
 

@@ -66,6 +66,42 @@ private slots:
         second.ClosePort();
     }
 
+    void comOrder()
+    {
+        std::vector<PortListing> ports;
+        for (const auto &[name, usb] : std::vector<std::pair<std::string, bool>>{
+                 {"ttyS1", false}, {"ttyACM1", true}, {"ttyUSB1", true}, {"ttyS0", false},
+                 {"ttyACM0", true}, {"ttyAMA0", false}, {"ttyUSB0", true}, {"ttyXRUSB0", true}})
+            ports.push_back({"", "/dev/" + name, "", name, usb});
+        SortInComOrder(ports);
+        std::vector<std::string> names;
+        for (const PortListing &port : ports)
+            names.push_back(port.name);
+        QCOMPARE(names, (std::vector<std::string>{"ttyUSB0", "ttyUSB1", "ttyXRUSB0", "ttyACM0",
+                                                  "ttyACM1", "ttyAMA0", "ttyS0", "ttyS1"}));
+    }
+
+    void portNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("device path") << "/dev/pts/7" << "/dev/pts/7";
+        QTest::newRow("relative path") << "./ttyFAKE" << QDir::current().filePath("ttyFAKE");
+        QTest::newRow("bare name") << "ttyUSB0" << "/dev/ttyUSB0";
+        QTest::newRow("COM beyond the ports present") << "COM250" << "";
+        const std::vector<PortListing> present = ListSerialPorts();
+        for (size_t i = 0; i < present.size(); ++i)
+            QTest::newRow(present[i].comName.c_str())
+                << QString("com%1").arg(i + 1) << QString::fromStdString(present[i].path);
+        QTest::newRow("empty") << "" << "";
+    }
+    void portNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, device);
+        QCOMPARE(QString::fromStdString(ResolvePortName(name.toStdString())), device);
+    }
+
     void missingPortsFailToOpen_data()
     {
         QTest::addColumn<QString>("name");
