@@ -10,7 +10,10 @@
 //
 // Reads wait with a deadline and return as soon as what they wait for has come.
 
+#include "settings/Settings.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
@@ -220,4 +223,36 @@ inline QByteArray MakeFirmware(int dataBytes, int firstAddress = 0)
 inline int RecordCount(const QByteArray &firmware)
 {
     return int(firmware.count(':')) - 1;
+}
+
+// Settings with the values that trip careless code: an empty text, negative numbers, the
+// byte 0 in a character setting, blanks inside a value. Five of them differ from the defaults.
+inline const char kOddBytes[] = "BANK 0\r\nMYCALL %\r\nTXD -17\r\nTSYMCODE \0\r\n"
+                                "BANK 1\r\nGALT -2147483648\r\nBTEXT  two  blanks \r\n";
+inline const QByteArray kOddSettings(kOddBytes, sizeof kOddBytes - 1);
+
+// The settings text the model gives after parsing `lines` over the defaults; g_settings is
+// left holding those banks.
+inline QByteArray ExpectedText(const QList<QByteArray> &lines)
+{
+    g_settings = CSettings();
+    g_settings.BeginParse();
+    for (const QByteArray &line : lines)
+        g_settings.ParseLine(line.toStdString());
+    g_settings.EndParse();
+    return QByteArray::fromStdString(g_settings.SettingsText());
+}
+
+inline QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QString WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
 }

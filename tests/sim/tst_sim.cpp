@@ -1,50 +1,16 @@
 // rezar-sim driven over its pseudo-terminal, the test standing where the tool would.
 
-#include "settings/Settings.h"
 #include "tests/sim/SimHarness.h"
 
 #include <QtTest>
 
 #include <csignal>
 
-namespace {
-
-// Settings with the values that trip careless code: an empty text, negative numbers, the
-// byte 0 in a character setting, blanks inside a value.
-const char kOddBytes[] = "BANK 0\r\nMYCALL %\r\nTXD -17\r\nTSYMCODE \0\r\n"
-                        "BANK 1\r\nGALT -2147483648\r\nBTEXT  two  blanks \r\n";
-const QByteArray kOddSettings(kOddBytes, sizeof kOddBytes - 1);
-
-// The settings text the model gives after parsing `lines` over the defaults.
-QByteArray ExpectedText(const QList<QByteArray> &lines)
-{
-    g_settings = CSettings();
-    g_settings.BeginParse();
-    for (const QByteArray &line : lines)
-        g_settings.ParseLine(line.toStdString());
-    g_settings.EndParse();
-    return QByteArray::fromStdString(g_settings.SettingsText());
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TestSim : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    QString Write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
-    }
+    QString Write(const QString &name, const QByteArray &bytes) { return WriteFile(m_dir.filePath(name), bytes); }
 
     // Starts the sim, opens its port and goes into its menu as the tool does.
     static bool ToMenu(CSimProcess &sim, CPortEnd &port, const QStringList &args)

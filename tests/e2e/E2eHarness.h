@@ -1,0 +1,31 @@
+#pragma once
+
+// rezar-cli run against rezar-sim: what the end-to-end suites share (header-only).
+
+#include "tests/sim/SimHarness.h"
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+// Runs rezar-cli to its end (killed after `ms`).
+inline CliRun RunCli(const QStringList &args, int ms = 60000)
+{
+    QProcess cli;
+    cli.start(REZAR_BUILD_DIR "/rezar-cli", args);
+    if (!cli.waitForFinished(ms)) {
+        cli.kill();
+        cli.waitForFinished(5000);
+    }
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput(),
+            cli.readAllStandardError()};
+}
+
+// Starts a sim (always --fast) whose terminal is linked at `dir`/rezar-port, the name the tool
+// is given, as a user following the README would.
+inline bool StartSim(CSimProcess &sim, const QTemporaryDir &dir, const QStringList &args, QString &port)
+{
+    port = dir.filePath("rezar-port");
+    return sim.Start(args + QStringList{"--fast", "--link", port});
+}

@@ -1,0 +1,86 @@
+// rezar-cli read against rezar-sim.
+
+#include "tests/e2e/E2eHarness.h"
+
+#include <QtTest>
+
+class TestE2eRead : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString File(const char *name, const QByteArray &bytes) { return WriteFile(m_dir.filePath(name), bytes); }
+
+private slots:
+    void readReturnsTheBanksExactly()
+    {
+        const QString settings = File("odd.txt", kOddSettings);
+        const QByteArray expected = ExpectedText(kOddSettings.split('\n'));
+        const QString out = m_dir.filePath("read.txt");
+
+        CSimProcess sim;
+        QString port;
+        QVERIFY(StartSim(sim, m_dir, {"--settings", settings}, port));
+        CliRun r = RunCli({"read", port, "-o", out});
+        QVERIFY2(r.exitCode == 0, r.err);
+        QVERIFY2(r.err.contains("Opened Com port " + port.toLocal8Bit() + " - cycle QWN power\n"), r.err);
+        QVERIFY2(r.err.contains("Read Complete\nDONE : 0 ignored, 198 parsed, 5 changed\n"), r.err);
+        QCOMPARE(ReadFile(out), expected);
+
+        // Again, to standard output: the device powers up anew for each operation.
+        r = RunCli({"read", port});
+        QVERIFY2(r.exitCode == 0, r.err);
+        QCOMPARE(r.out, expected);
+        QCOMPARE(sim.Log().count("power on"), 2);
+    }
+
+    void noiseBetweenTheLinesIsIgnored()
+    {
+        CSimProcess sim;
+        QString port;
+        QVERIFY(StartSim(sim, m_dir, {"--noise"}, port));
+        const CliRun r = RunCli({"read", port});
+        QVERIFY2(r.exitCode == 0, r.err);
+        QCOMPARE(r.out, ExpectedText({}));
+        QVERIFY(sim.WaitForLog("noise lines", 1000));
+        const QRegularExpressionMatch noise =
+            QRegularExpression("200 lines, (\\d+) noise lines").match(QString::fromLatin1(sim.Log()));
+        QVERIFY(noise.hasMatch());
+        const QByteArray summary = "DONE : " + noise.captured(1).toLatin1() + " ignored, 198 parsed, 0 changed";
+        QVERIFY2(r.err.contains(summary), r.err);
+    }
+
+    void pauseEndsTheReadEarly()
+    {
+        // GALT comes before the pause, MYCALL after it: 50 lines are "BANK 0" and 49 settings.
+        const QString settings = File("early.txt", "AMODE NMEA\r\nGALT 5\r\nMYCALL K1ABC\r\n");
+        CSimProcess sim;
+        QString port;
+        QVERIFY(StartSim(sim, m_dir, {"--settings", settings, "--pause-after", "50"}, port));
+        const CliRun r = RunCli({"read", port});
+        QVERIFY2(r.exitCode == 0, r.err);
+        QVERIFY2(r.err.contains("Read Complete\nDONE : 0 ignored, 49 parsed, 2 changed\n"), r.err);
+        QCOMPARE(r.out, ExpectedText({"AMODE NMEA", "GALT 5"}));
+    }
+
+    void busyPortFailsToOpen()
+    {
+        // A sim that waits for Enter never answers, so the first tool holds the port.
+        CSimProcess sim;
+        QString port;
+        QVERIFY(StartSim(sim, m_dir, {"--manual"}, port));
+        QProcess first;
+        first.start(REZAR_BUILD_DIR "/rezar-cli", {"--timeout", "3", "read", port});
+        QVERIFY(sim.WaitForLog("port opened", 5000));
+
+        const CliRun second = RunCli({"read", port});
+        QCOMPARE(second.exitCode, 1);
+        QVERIFY2(second.err.contains("Failed to open Com port " + port.toLocal8Bit() + "\n"), second.err);
+        QVERIFY(second.out.isEmpty());
+
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitCode(), 3);  // it gave up waiting for the device, as asked
+    }
+};
+
+QTEST_GUILESS_MAIN(TestE2eRead)
+#include "tst_e2e_read.moc"
