@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -65,6 +66,12 @@ bool CPty::PeerOpen() const
         return false;
     pollfd p {m_nMaster, 0, 0};
     return poll(&p, 1, 0) >= 0 && !(p.revents & POLLHUP);
+}
+
+int CPty::Available() const
+{
+    int count = 0;
+    return m_nMaster >= 0 && ioctl(m_nMaster, FIONREAD, &count) == 0 ? count : 0;
 }
 
 void CPty::DiscardPending()

@@ -20,6 +20,8 @@ public:
 
     // Whether anyone holds the slave side open (the tool has the port open).
     bool PeerOpen() const;
+    // Bytes the tool has written that the device has not read yet.
+    int Available() const;
     // Drops what the tool wrote and the device did not take, and what the device wrote and
     // the tool never read, so that the next open starts on a clean line.
     void DiscardPending();

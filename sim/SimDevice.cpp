@@ -62,7 +62,7 @@ void CSimDevice::PowerOff()
 {
     if (m_state == State::Off)
         return;
-    if (m_hex)
+    if (m_hex && m_nKeptSize != m_strFirmware.size())
         KeepFirmware();
     m_hex.reset();
     m_strFirmware.clear();
@@ -92,6 +92,7 @@ void CSimDevice::Tick(SimTime now)
               + " bytes lost while erasing)");
         m_hex = std::make_unique<CHexRecords>(m_options.nChip == 644 ? 64u << 10 : 128u << 10);
         m_strFirmware.clear();
+        m_nKeptSize = size_t(-1);  // even an empty transfer leaves its (empty) file
         Enter(State::Programming, now, milliseconds(0));
         break;
     default:
@@ -279,7 +280,6 @@ void CSimDevice::Program(char c)
     if (answer == '*') {
         m_log("bootloader: end record after " + std::to_string(m_hex->Records()) + " records, "
               + std::to_string(m_hex->DataBytes()) + " data bytes; answered *");
-        KeepFirmware();
     } else {
         m_log("bootloader: record " + std::to_string(m_hex->Records() + 1) + ": " + m_hex->ErrorText()
               + ", answered " + std::string(1, answer));
@@ -287,8 +287,15 @@ void CSimDevice::Program(char c)
     Enter(State::ProgramEnded, SimTime(), milliseconds(0));
 }
 
+void CSimDevice::LineQuiet()
+{
+    if (m_state == State::ProgramEnded && m_nKeptSize != m_strFirmware.size())
+        KeepFirmware();
+}
+
 void CSimDevice::KeepFirmware()
 {
+    m_nKeptSize = m_strFirmware.size();
     if (m_options.strFirmwareOut.empty())
         return;
     QSaveFile file(QString::fromLocal8Bit(m_options.strFirmwareOut.c_str()));

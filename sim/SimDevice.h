@@ -61,6 +61,9 @@ public:
     // Everything pending is lost; the firmware received so far is kept.
     void PowerOff();
     void Receive(char c, SimTime now);
+    // The line has no more bytes for now: a finished firmware transfer is kept then, with
+    // whatever followed its end record.
+    void LineQuiet();
     void Tick(SimTime now);
     // When Tick next has something to do; SimTime::max() for never.
     SimTime NextDeadline() const;
@@ -95,4 +98,5 @@ private:
     long m_nLostBytes = 0;
     std::unique_ptr<CHexRecords> m_hex;
     std::string m_strFirmware;   // every byte taken since the erase ended
+    size_t m_nKeptSize = 0;      // how much of it is in the --firmware-out file
 };

@@ -42,11 +42,10 @@ const char kUsage[] =
     "C checksum, T unknown record type, F beyond the end of the flash.\n"
     "It stops cleanly on Ctrl-C (SIGINT) or SIGTERM.\n";
 
-// One byte on a 19200 baud 8N1 line: 10 bits.
+// One byte on a 19200 baud 8N1 line: 10 bits. Each direction keeps a clock of when its next
+// byte may go; a wake-up that comes late sends what it owes, so the rate holds on average, but
+// a line that was idle starts again from now rather than saving up a burst.
 constexpr auto kByteTime = std::chrono::microseconds(1000000) / 1920.0;
-// How far the line may fall behind before catching up stops: a wake-up a little late may send
-// the bytes it owes, an idle line may not save up a burst.
-constexpr auto kCatchUp = std::chrono::milliseconds(2);
 
 struct Options {
     SimOptions device;
@@ -202,6 +201,8 @@ private:
     bool m_bStdinOpen = true;
     SimTime m_txReady = SimClock::now();
     SimTime m_rxReady = SimClock::now();
+    bool m_bTxIdle = true;
+    bool m_bRxIdle = true;
     bool m_bTxBlocked = false;
 };
 
@@ -218,6 +219,13 @@ void CLine::WatchPort(SimTime now)
         if (!m_options.bManual)
             m_device.PowerUp(now);
         return;
+    }
+    // What the tool wrote before it closed still reaches the device, as a real port drains
+    // its output on close: the end of a firmware file, the last settings line.
+    char buffer[4096];
+    for (ssize_t got; (got = read(m_pty.MasterFd(), buffer, sizeof buffer)) > 0;) {
+        for (ssize_t i = 0; i < got; ++i)
+            m_device.Receive(buffer[i], now);
     }
     if (m_options.bManual)
         m_device.Output().clear();
@@ -249,9 +257,11 @@ void CLine::Transmit(SimTime now)
         }
         size_t count = std::min<size_t>(piece.bytes.size(), 4096);
         if (!m_options.device.bFast) {
+            if (m_bTxIdle)
+                m_txReady = std::max(m_txReady, now);
+            m_bTxIdle = false;
             if (now < m_txReady)
                 return;
-            m_txReady = std::max(m_txReady, now - kCatchUp);
             count = std::min<size_t>(count, size_t((now - m_txReady) / kByteTime) + 1);
         } else if (now < m_txReady) {
             return;  // a silence runs even without pace
@@ -265,6 +275,7 @@ void CLine::Transmit(SimTime now)
         if (!m_options.device.bFast)
             m_txReady += std::chrono::duration_cast<SimClock::duration>(kByteTime * double(sent));
     }
+    m_bTxIdle = true;
 }
 
 // False when the line has hung up on request.
@@ -272,18 +283,17 @@ bool CLine::Receive(SimTime now)
 {
     if (!m_bPeerOpen)
         return true;
-    size_t count = 4096;
+    char buffer[4096];
+    size_t count = sizeof buffer;
     if (!m_options.device.bFast) {
+        if (m_bRxIdle)
+            m_rxReady = std::max(m_rxReady, now);
         if (now < m_rxReady)
             return true;
-        m_rxReady = std::max(m_rxReady, now - kCatchUp);
-        count = size_t((now - m_rxReady) / kByteTime) + 1;
+        count = std::min(count, size_t((now - m_rxReady) / kByteTime) + 1);
     }
-    char buffer[4096];
-    const ssize_t got = read(m_pty.MasterFd(), buffer, std::min(count, sizeof buffer));
-    if (got <= 0)
-        return true;
-    if (!m_options.device.bFast)
+    const ssize_t got = read(m_pty.MasterFd(), buffer, count);
+    if (got > 0 && !m_options.device.bFast)
         m_rxReady += std::chrono::duration_cast<SimClock::duration>(kByteTime * double(got));
     for (ssize_t i = 0; i < got; ++i) {
         m_device.Receive(buffer[i], now);
@@ -292,6 +302,10 @@ bool CLine::Receive(SimTime now)
             return false;
         }
     }
+    // Nothing more waiting: the line ran dry, and its clock starts again with the next byte.
+    m_bRxIdle = got < ssize_t(count) || m_pty.Available() == 0;
+    if (m_bRxIdle)
+        m_device.LineQuiet();
     return true;
 }
 

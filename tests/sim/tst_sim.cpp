@@ -107,18 +107,22 @@ private slots:
         // A record beyond 64 KiB: the upper address from a linear address record.
         const QByteArray high = ":020000040001F9\r\n" + MakeFirmware(16);
 
-        QTest::newRow("1284") << QStringList() << QByteArray("Quillwren v1.2c") << good << dots + '*';
-        QTest::newRow("644") << QStringList{"--chip", "644"} << QByteArray("Quillwren v1.2b") << good << dots + '*';
-        QTest::newRow("bad checksum") << QStringList() << QByteArray("v1.2c") << badSum << QByteArray("C");
-        QTest::newRow("not a hex digit") << QStringList() << QByteArray("v1.2c") << notHex << QByteArray("S");
-        QTest::newRow("stray byte") << QStringList() << QByteArray("v1.2c") << "x" + good << QByteArray("S");
-        QTest::newRow("record cut short") << QStringList() << QByteArray("v1.2c")
-                                          << QByteArray(":10000000\r\n") << QByteArray("S");
-        QTest::newRow("unknown type") << QStringList() << QByteArray("v1.2c")
-                                      << QByteArray(":00000006FA\r\n") << QByteArray("T");
-        QTest::newRow("beyond 644 flash") << QStringList{"--chip", "644"} << QByteArray("v1.2b") << high
+        const QStringList fast{"--fast"};
+        QTest::newRow("1284") << fast << QByteArray("Quillwren v1.2c") << good << dots + '*';
+        QTest::newRow("644") << QStringList{"--fast", "--chip", "644"} << QByteArray("Quillwren v1.2b") << good
+                             << dots + '*';
+        // At the line's pace the '*' goes out before the end record's CR LF is in.
+        QTest::newRow("line pace") << QStringList() << QByteArray("Quillwren v1.2c") << good << dots + '*';
+        QTest::newRow("bad checksum") << fast << QByteArray("v1.2c") << badSum << QByteArray("C");
+        QTest::newRow("not a hex digit") << fast << QByteArray("v1.2c") << notHex << QByteArray("S");
+        QTest::newRow("stray byte") << fast << QByteArray("v1.2c") << "x" + good << QByteArray("S");
+        QTest::newRow("record cut short") << fast << QByteArray("v1.2c") << QByteArray(":10000000\r\n")
+                                          << QByteArray("S");
+        QTest::newRow("unknown type") << fast << QByteArray("v1.2c") << QByteArray(":00000006FA\r\n")
+                                      << QByteArray("T");
+        QTest::newRow("beyond 644 flash") << QStringList{"--fast", "--chip", "644"} << QByteArray("v1.2b") << high
                                           << QByteArray(".F");
-        QTest::newRow("1284 has room") << QStringList() << QByteArray("v1.2c") << high << QByteArray("..*");
+        QTest::newRow("1284 has room") << fast << QByteArray("v1.2c") << high << QByteArray("..*");
     }
 
     void bootloader()
@@ -131,7 +135,7 @@ private slots:
         QFile::remove(kept);
 
         CSimProcess sim;
-        QVERIFY(sim.Start(args + QStringList{"--fast", "--firmware-out", kept}));
+        QVERIFY(sim.Start(args + QStringList{"--firmware-out", kept}));
         CPortEnd port;
         QVERIFY(port.Open(sim.Path()));
         QCOMPARE(port.ReadUntil("?"), QByteArray("?"));
@@ -140,14 +144,16 @@ private slots:
         QVERIFY2(id.startsWith("\r\n") && id.contains(identity), id);
 
         QVERIFY(port.Write("s"));
-        QVERIFY(sim.WaitForLog("bootloader: erased", 3000));
+        QVERIFY(sim.WaitForLog("bootloader: erased", 5000));
         QVERIFY(port.Write(firmware));
         QCOMPARE(port.ReadUntilSilent(300), answers);
 
-        // Every byte that came after the erase is kept, whatever became of it.
+        // Once the transfer has ended and the line is quiet, every byte that came after the
+        // erase is kept, whatever became of it; the port need not close first.
+        QTRY_COMPARE(ReadFile(kept), firmware);
         port.Close();
         QVERIFY(sim.WaitForLog("port closed", 3000));
-        QTRY_COMPARE(ReadFile(kept), firmware);
+        QCOMPARE(ReadFile(kept), firmware);
     }
 
     void firmwareDuringEraseIsLost()
@@ -273,14 +279,14 @@ private slots:
         const QByteArray listing = port.ReadUntil("LEDS TRUE\r\n:", 5000);
         QVERIFY(listing.endsWith("LEDS TRUE\r\n:"));
         const double outRate = listing.size() * 1000.0 / double(timer.elapsed());
-        QVERIFY2(outRate > 1920 * 0.9 && outRate < 1920 * 1.1, QByteArray::number(outRate));
+        QVERIFY2(outRate > 1920 * 0.93 && outRate < 1920 * 1.07, QByteArray::number(outRate));
 
         // In: a long line is taken (and echoed) no faster than the line carries it.
         const QByteArray line(960, 'A');
         timer.restart();
         QVERIFY(port.Write(line + "\r"));
         QVERIFY(port.ReadUntil("Unknown command\r\n:", 3000).startsWith(line));
-        QVERIFY2(timer.elapsed() >= 450, QByteArray::number(timer.elapsed()));
+        QVERIFY2(timer.elapsed() >= 450 && timer.elapsed() < 800, QByteArray::number(timer.elapsed()));
     }
 
     void manualPowerUp()
