@@ -1,6 +1,6 @@
 # The window: page helpers and conversions, the sheet and its page protocol, the Comms page,
 # and the look of every tab.
-foreach(suite pagehelpers sheet comms_page)
+foreach(suite pagehelpers sheet comms_page sheet_look)
   rezar_add_test(tst_${suite}
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_${suite}.cpp
     LIBS rezar_ui LABELS ui)

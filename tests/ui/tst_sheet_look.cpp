@@ -1,0 +1,126 @@
+// The look of the main sheet at its opening size, on every tab: all ten captions visible
+// without scrolling, every page fitting the window, no control cut off or overlapping
+// another. Each tab is also saved as a picture (REZAR_SHOTS_DIR, or shots/ in the temporary
+// folder) for a look by eye.
+
+#include "../support/SheetFixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+QString ShotsDir()
+{
+    const QString dir = qEnvironmentVariable("REZAR_SHOTS_DIR",
+                                             QDir::temp().filePath("shots"));
+    QDir().mkpath(dir);
+    return dir;
+}
+
+// The controls a user reads or works: text, buttons, boxes. Containers are left out.
+bool IsLeafControl(const QWidget *w)
+{
+    return qobject_cast<const QLabel *>(w) || qobject_cast<const QAbstractButton *>(w)
+        || qobject_cast<const QComboBox *>(w) || qobject_cast<const QLineEdit *>(w);
+}
+
+QRect RectIn(const QWidget *w, const QWidget *ancestor)
+{
+    return QRect(w->mapTo(ancestor, QPoint(0, 0)), w->size());
+}
+
+QString Name(const QWidget *w)
+{
+    return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
+}
+
+} // namespace
+
+class TestSheetLook : public QObject {
+    Q_OBJECT
+
+private slots:
+    void allCaptionsVisible()
+    {
+        SheetFixture f;
+        QTabBar *bar = f.Tabs()->tabBar();
+        for (QToolButton *arrow : bar->findChildren<QToolButton *>())
+            QVERIFY2(!arrow->isVisible(), "the tab bar scrolls");
+        for (int i = 0; i < bar->count(); ++i) {
+            const QRect tab = bar->tabRect(i);
+            QVERIFY2(bar->rect().contains(tab), qPrintable(bar->tabText(i)));
+            QVERIFY(RectIn(bar, f.sheet.get()).right() < f.sheet->width());
+            const int text = bar->fontMetrics().horizontalAdvance(bar->tabText(i));
+            QVERIFY2(tab.width() > text, qPrintable(bar->tabText(i)));
+        }
+    }
+
+    void everyTab_data()
+    {
+        QTest::addColumn<int>("index");
+        SheetFixture f;
+        for (int i = 0; i < f.Tabs()->count(); ++i)
+            QTest::newRow(qPrintable(f.Tabs()->tabText(i))) << i;
+    }
+    void everyTab()
+    {
+        QFETCH(int, index);
+        SheetFixture f;
+        const QSize opening = f.sheet->size();
+        const QString caption = f.Tabs()->tabText(index);
+        QVERIFY(f.GoTo(caption));
+        QWidget *page = f.Tabs()->currentWidget();
+        QCoreApplication::processEvents();
+
+        const QString file = QDir(ShotsDir()).filePath(
+            QStringLiteral("%1-%2.png").arg(index + 1, 2, 10, QChar('0'))
+                .arg(caption.toLower().remove(' ').replace('/', '-')));
+        QVERIFY(f.sheet->grab().save(file));
+
+        QCOMPARE(f.sheet->size(), opening);
+        const QSize need = page->minimumSizeHint();
+        QVERIFY2(need.width() <= page->width() && need.height() <= page->height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5").arg(caption)
+                                .arg(need.width()).arg(need.height())
+                                .arg(page->width()).arg(page->height())));
+
+        QList<QWidget *> controls;
+        for (QWidget *w : page->findChildren<QWidget *>())
+            if (w->isVisibleTo(page) && IsLeafControl(w) && !qobject_cast<QGroupBox *>(w)
+                && !qobject_cast<QComboBox *>(w->parentWidget()))
+                controls << w;
+        for (QWidget *w : controls) {
+            const QRect r = RectIn(w, page);
+            QVERIFY2(page->rect().contains(r), qPrintable(Name(w) + " sticks out"));
+            // Text that does not wrap must fit whole (the status lines shorten their text).
+            auto *label = qobject_cast<QLabel *>(w);
+            const bool wraps = label && label->wordWrap();
+            const bool shortens = w->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored;
+            if (!wraps && !shortens)
+                QVERIFY2(w->width() >= w->minimumSizeHint().width(),
+                         qPrintable(Name(w) + " is cut off"));
+            if (wraps)
+                QVERIFY2(w->height() >= label->heightForWidth(w->width()),
+                         qPrintable(Name(w) + " is cut off at the bottom"));
+            QVERIFY2(w->height() >= w->minimumSizeHint().height(),
+                     qPrintable(Name(w) + " is too low"));
+        }
+        for (int i = 0; i < controls.size(); ++i)
+            for (int j = i + 1; j < controls.size(); ++j) {
+                const QRect a = RectIn(controls[i], page), b = RectIn(controls[j], page);
+                QVERIFY2(!a.intersects(b), qPrintable(Name(controls[i]) + " overlaps "
+                                                      + Name(controls[j])));
+            }
+    }
+};
+
+QTEST_MAIN(TestSheetLook)
+#include "tst_sheet_look.moc"
