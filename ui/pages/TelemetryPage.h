@@ -4,7 +4,8 @@
 
 #include "ui_TelemetryPage.h"
 
-// The "Bank / Telem / WX" tab.
+// The "Bank / Telem / WX" tab: telemetry and weather reports, and the one place where the
+// user picks the bank that every page edits, or copies it over the other bank.
 class CTelemetryPage : public CPropertyPage {
     Q_OBJECT
 public:
@@ -15,5 +16,15 @@ public:
     bool OnSetActive() override;
     bool OnKillActive() override;
 
+    void UpdateEnables();
+    // Radio buttons, the sheet's bank label and the copy button's caption, from the current bank.
+    void UpdateBankControls();
+
     Ui::TelemetryPage m_ui;
+
+private:
+    void Load();
+    void Store();
+    void OnBank(int32_t bank);
+    void OnCopyBank();
 };
