@@ -4,7 +4,8 @@
 
 #include "ui_PortsPage.h"
 
-// The "Ports" tab.
+// The "Ports" tab: mode and baud rate of serial ports A and B, and five port switches.
+// Every control maps to one setting; no enable rules.
 class CPortsPage : public CPropertyPage {
     Q_OBJECT
 public:
