@@ -4,7 +4,8 @@
 
 #include "ui_PacketPage.h"
 
-// The "Packet" tab.
+// The "Packet" tab: callsign, digipeater path, and the advanced packet settings (channel
+// access, carrier detection, radio levels).
 class CPacketPage : public CPropertyPage {
     Q_OBJECT
 public:
@@ -14,6 +15,8 @@ public:
     void DoDataExchange() override;
     bool OnSetActive() override;
     bool OnKillActive() override;
+
+    void UpdateEnables();
 
     Ui::PacketPage m_ui;
 };
