@@ -35,7 +35,8 @@ bool CPty::Open(std::string &error)
     // translates line ends, and the tool's first bytes could meet that before it sets the
     // port up. Open detection: the master reports POLLHUP while nobody holds the slave, but
     // only once the slave has been opened and closed at least once; from then on POLLHUP
-    // appearing and going away tells us when the tool closes and opens the port.
+    // appearing and going away tells us when the tool closes and opens the port. (A system
+    // whose pseudo-terminals do not report this can still use --manual.)
     const int slave = open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (slave < 0) {
         error = std::string("cannot open ") + name + ": " + std::strerror(errno);

@@ -95,8 +95,12 @@ int ParseOptions(int argc, char *argv[], Options &options)
             std::fputs(kUsage, stdout);
             return -1;
         }
-        if (arg == "--fast" || arg == "--manual" || arg == "--noise") {
-            (arg == "--fast" ? options.device.bFast : arg == "--manual" ? options.bManual : options.device.bNoise) = true;
+        bool *flag = arg == "--fast"     ? &options.device.bFast
+                     : arg == "--manual" ? &options.bManual
+                     : arg == "--noise"  ? &options.device.bNoise
+                                         : nullptr;
+        if (flag) {
+            *flag = true;
             continue;
         }
         std::string *text = arg == "--settings"       ? &options.settingsPath
