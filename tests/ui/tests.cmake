@@ -5,3 +5,8 @@ foreach(suite pagehelpers sheet comms_page sheet_look)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_${suite}.cpp
     LIBS rezar_ui LABELS ui)
 endforeach()
+
+# The Comms page against rezar-sim on a pseudo-terminal.
+rezar_add_test(tst_comms_sim SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_comms_sim.cpp
+  LIBS rezar_ui LABELS e2e)
+add_dependencies(tst_comms_sim rezar-sim)
