@@ -4,7 +4,8 @@
 
 #include "ui_BeaconPage.h"
 
-// The "Beacon / Digipeater" tab.
+// The "Beacon / Digipeater" tab: the beacon text and its period, the digipeater's aliases
+// and options.
 class CBeaconPage : public CPropertyPage {
     Q_OBJECT
 public:
@@ -16,4 +17,7 @@ public:
     bool OnKillActive() override;
 
     Ui::BeaconPage m_ui;
+
+private:
+    void UpdateEnables();
 };

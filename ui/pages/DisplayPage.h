@@ -4,7 +4,7 @@
 
 #include "ui_DisplayPage.h"
 
-// The "Display" tab.
+// The "Display" tab: the LCD options, locked while the display is disabled, and the LEDs.
 class CDisplayPage : public CPropertyPage {
     Q_OBJECT
 public:
@@ -16,4 +16,7 @@ public:
     bool OnKillActive() override;
 
     Ui::DisplayPage m_ui;
+
+private:
+    void UpdateEnables();
 };

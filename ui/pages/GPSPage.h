@@ -4,7 +4,8 @@
 
 #include "ui_GPSPage.h"
 
-// The "GPS" tab.
+// The "GPS" tab: waypoints, GPS input handling and sentence relaying. Every control stands
+// alone: no enable rules.
 class CGPSPage : public CPropertyPage {
     Q_OBJECT
 public:

@@ -4,7 +4,8 @@
 
 #include "ui_PositionPage.h"
 
-// The "Position" tab.
+// The "Position" tab: protocol, time stamp, symbol, report options, static location and
+// status text.
 class CPositionPage : public CPropertyPage {
     Q_OBJECT
 public:
@@ -16,4 +17,7 @@ public:
     bool OnKillActive() override;
 
     Ui::PositionPage m_ui;
+
+private:
+    void UpdateEnables();
 };

@@ -4,7 +4,8 @@
 
 #include "ui_PositionTimingPage.h"
 
-// The "Position Timing" tab.
+// The "Position Timing" tab: report periods, SmartBeaconing and time slotting, the last two
+// excluding each other.
 class CPositionTimingPage : public CPropertyPage {
     Q_OBJECT
 public:
@@ -16,4 +17,9 @@ public:
     bool OnKillActive() override;
 
     Ui::PositionTimingPage m_ui;
+
+private:
+    void OnSmartBeaconingClicked(bool checked);
+    void OnTimeSlottingClicked(bool checked);
+    void UpdateEnables();
 };
