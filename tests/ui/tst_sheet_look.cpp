@@ -51,6 +51,9 @@ private slots:
     void allCaptionsVisible()
     {
         SheetFixture f;
+        // The whole window fits a small laptop screen.
+        QVERIFY2(f.sheet->width() <= 1024 && f.sheet->height() <= 700,
+                 qPrintable(QStringLiteral("%1x%2").arg(f.sheet->width()).arg(f.sheet->height())));
         QTabBar *bar = f.Tabs()->tabBar();
         for (QToolButton *arrow : bar->findChildren<QToolButton *>())
             QVERIFY2(!arrow->isVisible(), "the tab bar scrolls");
