@@ -12,30 +12,15 @@
 #include <QStyleOptionButton>
 #include <QWidget>
 
-// A control of the shown tab by object name, else of the sheet (its bank label). Keys shown
-// on two tabs ("mycall", "pperiod", "sben") name a control on each, and the sheet-wide search
-// finds whichever tab was raised last, so the shown tab is searched first.
 template <class T = QWidget> T *Control(SheetFixture &f, const QString &name)
 {
-    QWidget *page = f.Tabs()->currentWidget();
-    if (T *found = page ? page->findChild<T *>(name) : nullptr)
-        return found;
     return f.Find<T>(name);
 }
 
-// Clicks a button where a user would: a check box or radio button on its indicator (a click
-// right of a short caption in a wide box misses it), any other button in its middle.
 inline void Press(QAbstractButton *button)
 {
     QVERIFY(button);
-    QPoint at = button->rect().center();
-    QStyleOptionButton option;
-    option.initFrom(button);
-    if (qobject_cast<QCheckBox *>(button))
-        at = button->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, button).center();
-    else if (qobject_cast<QRadioButton *>(button))
-        at = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button).center();
-    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+    SheetFixture::Click(button);
 }
 
 inline void Press(SheetFixture &f, const QString &name)

@@ -95,13 +95,7 @@ inline QStringList Names(const char *spaced)
     return QString::fromLatin1(spaced).split(' ', Qt::SkipEmptyParts);
 }
 
-// Clicks a check box on its caption. A box stretched by its layout reacts only to its mark and
-// caption, not to the empty rest of its row, where the middle of the widget may lie.
 inline void ClickBox(QCheckBox *box)
 {
-    QStyleOptionButton option;
-    option.initFrom(box);
-    option.text = box->text();
-    const QRect hit = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, hit.center());
+    SheetFixture::Click(box);
 }

@@ -8,6 +8,10 @@
 #include "ui/Sheet.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabBar>
@@ -48,10 +52,15 @@ public:
         return false;
     }
 
-    // A control of the shown sheet by object name (the setting's key for bound controls).
+    // A control by object name (the setting's key for bound controls). Settings shown on two
+    // tabs ("mycall", "pperiod", "sben") have a control on each, so the shown tab is searched
+    // first, then the whole sheet (bank label, close button).
     template <class T = QWidget> T *Find(const QString &name) const
     {
-        T *found = sheet->findChild<T *>(name);
+        QWidget *page = Tabs()->currentWidget();
+        T *found = page ? page->findChild<T *>(name) : nullptr;
+        if (!found)
+            found = sheet->findChild<T *>(name);
         if (!found)
             qWarning("no control named %s", qPrintable(name));
         return found;
@@ -66,9 +75,20 @@ public:
         QTest::keyClicks(edit, text);
     }
 
+    // Clicks where a user would: a check box or radio button on its mark and caption (a box
+    // stretched by its layout does not react to the empty rest of its row), any other button in
+    // its middle.
     static void Click(QAbstractButton *button)
     {
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        QPoint at = button->rect().center();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        if (qobject_cast<QCheckBox *>(button))
+            at = button->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, button).center();
+        else if (qobject_cast<QRadioButton *>(button))
+            at = button->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button).center();
+        QTest::mouseClick(button, Qt::LeftButton, {}, at);
     }
 
     // Picks a drop-down item with the arrow keys, as a user would (the page sees the same
