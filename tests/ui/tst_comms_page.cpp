@@ -25,6 +25,14 @@ const char kFirstStatus[] = "Select COM port and click Read or Write";
 
 using Request = CCommsPage::FileDialogRequest;
 
+QString WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 std::string ReadAll(const QString &path)
 {
     QFile file(path);
@@ -234,11 +242,7 @@ private slots:
         QVERIFY(line->opens.empty());
         QCOMPARE(g_deviceLink.GetStatus(), std::string(kFirstStatus));
 
-        const QString firmware = dir.filePath("code.qwn");
-        QFile file(firmware);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(":00000001FF\r\n");
-        file.close();
+        const QString firmware = WriteAll(dir.filePath("code.qwn"), ":00000001FF\r\n");
         answer = firmware;
         TypePort("COM9");
         SheetFixture::Click(Button("reloadFirmwareButton"));
@@ -249,11 +253,8 @@ private slots:
 
     void loadSettings()
     {
-        const QString path = dir.filePath("load.txt");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("MYCALL N0CALL-9\r\nPPERIOD 300\r\nNOTAKEY 1\r\nABAUD 4800");
-        file.close();
+        const QString path = WriteAll(dir.filePath("load.txt"),
+                                      "MYCALL N0CALL-9\r\nPPERIOD 300\r\nNOTAKEY 1\r\nABAUD 4800");
         answer = path;
         SheetFixture::Click(Button("loadSettingsButton"));
         CheckOneRequest(false, "Load Settings File", "Quillwren Rezar Settings files *.txt",
