@@ -1,10 +1,10 @@
 // rezar-cli ports, read, write and flash: the device link of the Comms page, polled from a loop.
 
-#include "cli/DeviceCommands.h"
+#include "DeviceCommands.h"
 
-#include "cli/FileCommands.h"
-#include "link/DeviceLink.h"
-#include "settings/Settings.h"
+#include "FileCommands.h"
+#include "DeviceLink.h"
+#include "Settings.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CliOptions.h"
+#include "CliOptions.h"
 
 int CmdPorts(const CliOptions &options);
 int CmdRead(const CliOptions &options);

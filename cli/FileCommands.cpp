@@ -1,6 +1,6 @@
-#include "cli/FileCommands.h"
+#include "FileCommands.h"
 
-#include "settings/Settings.h"
+#include "Settings.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CliOptions.h"
+#include "CliOptions.h"
 
 int CmdDefaults(const CliOptions &options);
 int CmdLoad(const CliOptions &options);

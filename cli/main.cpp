@@ -1,8 +1,8 @@
 // rezar-cli: the settings model and the device link, driven from a terminal.
 
-#include "cli/CliOptions.h"
-#include "cli/DeviceCommands.h"
-#include "cli/FileCommands.h"
+#include "CliOptions.h"
+#include "DeviceCommands.h"
+#include "FileCommands.h"
 
 #include <QCoreApplication>
 

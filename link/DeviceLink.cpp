@@ -1,6 +1,6 @@
-#include "link/DeviceLink.h"
+#include "DeviceLink.h"
 
-#include "settings/Settings.h"
+#include "Settings.h"
 
 #include <QFile>
 

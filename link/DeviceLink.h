@@ -4,7 +4,7 @@
 // settings through its command menu, and the firmware loader that talks to its bootloader.
 // Everything runs on the caller's thread; Poll() is one 100 ms tick.
 
-#include "link/SerialPort.h"
+#include "SerialPort.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 // The real serial port: QSerialPort, opened by the name rules of the tool.
 
-#include "link/SerialPort.h"
+#include "SerialPort.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>

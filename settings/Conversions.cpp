@@ -1,4 +1,4 @@
-#include "settings/Conversions.h"
+#include "Conversions.h"
 
 int32_t ToInt32(std::string_view text)
 {

@@ -1,6 +1,6 @@
-#include "settings/Settings.h"
+#include "Settings.h"
 
-#include "settings/Conversions.h"
+#include "Conversions.h"
 
 #include <QFile>
 #include <QSaveFile>

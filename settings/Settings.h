@@ -5,7 +5,7 @@
 // Values are bytes (std::string), never re-encoded: whatever the device sends comes back
 // unchanged, the byte 0 included.
 
-#include "settings/SettingList.h"
+#include "SettingList.h"
 
 #include <array>
 #include <cstdint>

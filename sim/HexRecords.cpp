@@ -1,4 +1,4 @@
-#include "sim/HexRecords.h"
+#include "HexRecords.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "sim/Pty.h"
+#include "Pty.h"
 
 #include <cerrno>
 #include <cstdlib>

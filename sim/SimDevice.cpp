@@ -1,6 +1,6 @@
-#include "sim/SimDevice.h"
+#include "SimDevice.h"
 
-#include "settings/Settings.h"
+#include "Settings.h"
 
 #include <QSaveFile>
 

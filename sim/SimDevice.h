@@ -5,7 +5,7 @@
 // model IS the device's memory). The caller feeds it received bytes and the time, and sends
 // what it queues, at whatever pace the line has.
 
-#include "sim/HexRecords.h"
+#include "HexRecords.h"
 
 #include <chrono>
 #include <deque>

@@ -1,9 +1,9 @@
 // rezar-sim: a stand-in Quillwren Rezar on a pseudo-terminal, for trying the tool without the
 // device and for the end-to-end tests.
 
-#include "settings/Settings.h"
-#include "sim/Pty.h"
-#include "sim/SimDevice.h"
+#include "Settings.h"
+#include "Pty.h"
+#include "SimDevice.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "ui/App.h"
+#include "App.h"
 
-#include "ui/Sheet.h"
+#include "Sheet.h"
 
 #include <QCoreApplication>
 

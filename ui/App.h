@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/WinApp.h"
+#include "WinApp.h"
 
 #include <QIcon>
 #include <QString>

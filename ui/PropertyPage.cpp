@@ -1,4 +1,4 @@
-#include "ui/PropertyPage.h"
+#include "PropertyPage.h"
 
 #include <QLineEdit>
 #include <QValidator>

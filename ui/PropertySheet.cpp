@@ -1,6 +1,6 @@
-#include "ui/PropertySheet.h"
+#include "PropertySheet.h"
 
-#include "ui/PropertyPage.h"
+#include "PropertyPage.h"
 
 #include <QHBoxLayout>
 #include <QTabBar>

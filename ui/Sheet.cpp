@@ -1,6 +1,6 @@
-#include "ui/Sheet.h"
+#include "Sheet.h"
 
-#include "ui/App.h"
+#include "App.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "ui/PropertySheet.h"
-#include "ui/pages/BasicPage.h"
-#include "ui/pages/BeaconPage.h"
-#include "ui/pages/CommsPage.h"
-#include "ui/pages/DisplayPage.h"
-#include "ui/pages/GPSPage.h"
-#include "ui/pages/PacketPage.h"
-#include "ui/pages/PortsPage.h"
-#include "ui/pages/PositionPage.h"
-#include "ui/pages/PositionTimingPage.h"
-#include "ui/pages/TelemetryPage.h"
+#include "PropertySheet.h"
+#include "BasicPage.h"
+#include "BeaconPage.h"
+#include "CommsPage.h"
+#include "DisplayPage.h"
+#include "GPSPage.h"
+#include "PacketPage.h"
+#include "PortsPage.h"
+#include "PositionPage.h"
+#include "PositionTimingPage.h"
+#include "TelemetryPage.h"
 
 class QLabel;
 class QPushButton;

@@ -1,6 +1,6 @@
 // rezar-config: the window.
 
-#include "ui/App.h"
+#include "App.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // rezar-cli read, write and flash against a device played by this test on a pseudo-terminal:
 // the exact bytes the tool sends, their order, and the pacing of the polls.
 
-#include "link/DeviceLink.h"
-#include "tests/support/PtyPeer.h"
+#include "DeviceLink.h"
+#include "support/PtyPeer.h"
 
 #include <QtTest>
 

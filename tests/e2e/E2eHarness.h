@@ -2,7 +2,7 @@
 
 // rezar-cli run against rezar-sim: what the end-to-end suites share (header-only).
 
-#include "tests/sim/SimHarness.h"
+#include "sim/SimHarness.h"
 
 struct CliRun {
     int exitCode = -1;

@@ -1,6 +1,6 @@
 // rezar-cli flash against rezar-sim's bootloader.
 
-#include "tests/e2e/E2eHarness.h"
+#include "e2e/E2eHarness.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // rezar-cli read against rezar-sim.
 
-#include "tests/e2e/E2eHarness.h"
+#include "e2e/E2eHarness.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // rezar-cli write against rezar-sim, and a line that drops in the middle of an operation.
 
-#include "tests/e2e/E2eHarness.h"
+#include "e2e/E2eHarness.h"
 
 #include <QtTest>
 

@@ -1,6 +1,9 @@
-# The device link: state machine against a scripted port, and the system port on a pseudo-terminal.
+# The device link: state machine against a scripted port.
 rezar_add_test(tst_devicelink SOURCES link/tst_devicelink.cpp LIBS rezar_link LABELS link)
-rezar_add_test(tst_link_serialport SOURCES link/tst_link_serialport.cpp LIBS rezar_link LABELS link)
-# rezar-cli's device commands against a device played by the test on a pseudo-terminal.
-rezar_add_test(tst_cli_device SOURCES cli/tst_cli_device.cpp LIBS rezar_link LABELS cli)
-add_dependencies(tst_cli_device rezar-cli)
+if(UNIX)
+  # The system port, and rezar-cli's device commands, against a device played by the test on a
+  # pseudo-terminal.
+  rezar_add_test(tst_link_serialport SOURCES link/tst_link_serialport.cpp LIBS rezar_link LABELS link)
+  rezar_add_test(tst_cli_device SOURCES cli/tst_cli_device.cpp LIBS rezar_link LABELS cli)
+  add_dependencies(tst_cli_device rezar-cli)
+endif()

@@ -1,9 +1,9 @@
 // The device link's state machine against a scripted port: every byte it sends, in order
 // and per write call, and the poll in which each step happens.
 
-#include "link/DeviceLink.h"
-#include "settings/Settings.h"
-#include "tests/support/FakeSerialPort.h"
+#include "DeviceLink.h"
+#include "Settings.h"
+#include "support/FakeSerialPort.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The system's serial port on a real pseudo-terminal: line settings, exclusive open, the
 // short read, writes that reach the other side, and a vanished peer.
 
-#include "link/DeviceLink.h"
-#include "tests/support/PtyPeer.h"
+#include "DeviceLink.h"
+#include "support/PtyPeer.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -3,7 +3,7 @@
 // Checks shared by the page suites: bank values by key, what a control shows, and the way of
 // a value through a page (loaded or typed, shown, stored back when the page is left).
 
-#include "../support/SheetFixture.h"
+#include "support/SheetFixture.h"
 
 #include <QCheckBox>
 #include <QDir>

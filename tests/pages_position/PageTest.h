@@ -3,7 +3,7 @@
 // Shared by the Position, Position Timing, Beacon / Digipeater, GPS and Display page suites:
 // settings of the current bank by key, and what a control shows, in one comparable form.
 
-#include "../support/SheetFixture.h"
+#include "support/SheetFixture.h"
 
 #include <QCheckBox>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "settings/Conversions.h"
-#include "settings/Settings.h"
+#include "Conversions.h"
+#include "Settings.h"
 
 #include <QtTest>
 

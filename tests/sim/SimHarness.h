@@ -10,7 +10,7 @@
 //
 // Reads wait with a deadline and return as soon as what they wait for has come.
 
-#include "settings/Settings.h"
+#include "Settings.h"
 
 #include <QByteArray>
 #include <QFile>

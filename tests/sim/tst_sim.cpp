@@ -1,6 +1,6 @@
 // rezar-sim driven over its pseudo-terminal, the test standing where the tool would.
 
-#include "tests/sim/SimHarness.h"
+#include "sim/SimHarness.h"
 
 #include <QtTest>
 

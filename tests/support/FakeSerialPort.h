@@ -21,7 +21,7 @@
 // Faults: set `openFails` (with `openError`) before a start to make the open fail; set
 // `unplugged` to make every later read and write fail as a removed device does.
 
-#include "link/DeviceLink.h"
+#include "DeviceLink.h"
 
 #include <algorithm>
 #include <deque>

@@ -3,9 +3,9 @@
 // A shown main sheet for widget tests, driven with real events: tabs are changed by clicking
 // the tab bar, as a user would.
 
-#include "settings/Settings.h"
-#include "ui/App.h"
-#include "ui/Sheet.h"
+#include "Settings.h"
+#include "App.h"
+#include "Sheet.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

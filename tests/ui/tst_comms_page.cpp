@@ -2,10 +2,10 @@
 // the page is shown, the buttons against a scripted port, and the settings-file buttons with
 // the file dialog replaced through the page's seam.
 
-#include "link/DeviceLink.h"
-#include "settings/Settings.h"
-#include "../support/FakeSerialPort.h"
-#include "../support/SheetFixture.h"
+#include "DeviceLink.h"
+#include "Settings.h"
+#include "support/FakeSerialPort.h"
+#include "support/SheetFixture.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The Comms page against rezar-sim on a pseudo-terminal, as a user works it: read the
 // device, save the settings to a file, load them back, write them to the device.
 
-#include "../support/SheetFixture.h"
-#include "tests/sim/SimHarness.h"
+#include "support/SheetFixture.h"
+#include "sim/SimHarness.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // The page helpers and the seven conversions on real drop-downs and edit boxes, and the
 // edit-box styles the forms carry (upper case, digits only), driven by typed keys.
 
-#include "ui/PropertyPage.h"
-#include "ui/pages/PageHelpers.h"
+#include "PropertyPage.h"
+#include "PageHelpers.h"
 
 #include <QApplication>
 #include <QCheckBox>

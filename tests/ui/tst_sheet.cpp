@@ -1,13 +1,13 @@
 // The main sheet and the page protocol, through a shown sheet and real clicks: which page
 // loads and stores when, into which bank, and the sheet's start state.
 
-#include "settings/Settings.h"
-#include "ui/App.h"
-#include "ui/PropertyPage.h"
-#include "ui/PropertySheet.h"
-#include "ui/Sheet.h"
-#include "ui/pages/PageHelpers.h"
-#include "../support/SheetFixture.h"
+#include "Settings.h"
+#include "App.h"
+#include "PropertyPage.h"
+#include "PropertySheet.h"
+#include "Sheet.h"
+#include "PageHelpers.h"
+#include "support/SheetFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // another. Each tab is also saved as a picture (REZAR_SHOTS_DIR, or shots/ in the temporary
 // folder) for a look by eye.
 
-#include "../support/SheetFixture.h"
+#include "support/SheetFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "ui/pages/BasicPage.h"
+#include "BasicPage.h"
 
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 CBasicPage::CBasicPage(QWidget *parent) : CPropertyPage(parent)
 {

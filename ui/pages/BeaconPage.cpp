@@ -1,7 +1,7 @@
-#include "ui/pages/BeaconPage.h"
+#include "BeaconPage.h"
 
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 CBeaconPage::CBeaconPage(QWidget *parent) : CPropertyPage(parent)
 {

@@ -1,8 +1,8 @@
-#include "ui/pages/CommsPage.h"
+#include "CommsPage.h"
 
-#include "link/DeviceLink.h"
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "DeviceLink.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 #include <QComboBox>
 #include <QFileDialog>

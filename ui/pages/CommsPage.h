@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PropertyPage.h"
+#include "PropertyPage.h"
 
 #include "ui_CommsPage.h"
 

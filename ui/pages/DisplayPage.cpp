@@ -1,7 +1,7 @@
-#include "ui/pages/DisplayPage.h"
+#include "DisplayPage.h"
 
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 CDisplayPage::CDisplayPage(QWidget *parent) : CPropertyPage(parent)
 {

@@ -1,7 +1,7 @@
-#include "ui/pages/GPSPage.h"
+#include "GPSPage.h"
 
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 CGPSPage::CGPSPage(QWidget *parent) : CPropertyPage(parent)
 {

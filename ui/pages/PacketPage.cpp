@@ -1,7 +1,7 @@
-#include "ui/pages/PacketPage.h"
+#include "PacketPage.h"
 
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 CPacketPage::CPacketPage(QWidget *parent) : CPropertyPage(parent)
 {

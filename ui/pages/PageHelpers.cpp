@@ -1,6 +1,6 @@
-#include "ui/pages/PageHelpers.h"
+#include "PageHelpers.h"
 
-#include "settings/Conversions.h"
+#include "Conversions.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

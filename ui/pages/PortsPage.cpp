@@ -1,7 +1,7 @@
-#include "ui/pages/PortsPage.h"
+#include "PortsPage.h"
 
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 CPortsPage::CPortsPage(QWidget *parent) : CPropertyPage(parent)
 {

@@ -1,7 +1,7 @@
-#include "ui/pages/PositionPage.h"
+#include "PositionPage.h"
 
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "ui/pages/PositionTimingPage.h"
+#include "PositionTimingPage.h"
 
-#include "settings/Settings.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "PageHelpers.h"
 
 CPositionTimingPage::CPositionTimingPage(QWidget *parent) : CPropertyPage(parent)
 {

@@ -1,8 +1,8 @@
-#include "ui/pages/TelemetryPage.h"
+#include "TelemetryPage.h"
 
-#include "settings/Settings.h"
-#include "ui/App.h"
-#include "ui/pages/PageHelpers.h"
+#include "Settings.h"
+#include "App.h"
+#include "PageHelpers.h"
 
 CTelemetryPage::CTelemetryPage(QWidget *parent) : CPropertyPage(parent)
 {
