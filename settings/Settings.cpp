@@ -5,18 +5,38 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstdio>
 
-// g_settings must be built before g_settingTable, which points into its banks: both live in
-// this one file, in this order.
 CSettings g_settings;
 
-const std::array<Setting, kSettingCount> g_settingTable = {{
-#define REZAR_TABLE_ENTRY(key, type, dflt) \
-    {#key, SettingType::type, &g_settings.m_bank0.key, &g_settings.m_bank1.key},
+// Pointers to members need no object: the table is built at compile time, before any
+// CSettings, and serves them all.
+constexpr std::array<Setting, kSettingCount> g_settingTable = {{
+#define REZAR_TABLE_ENTRY(key, type, dflt) {#key, SettingType::type, &CBank::key},
     REZAR_SETTING_LIST(REZAR_TABLE_ENTRY)
 #undef REZAR_TABLE_ENTRY
 }};
+
+namespace {
+
+// Booleans live in an int32_t, like integers.
+constexpr bool MemberFitsType(const Setting &setting)
+{
+    switch (setting.type) {
+    case SettingType::String:
+        return std::holds_alternative<std::string CBank::*>(setting.member);
+    case SettingType::Integer:
+    case SettingType::Boolean:
+        return std::holds_alternative<int32_t CBank::*>(setting.member);
+    case SettingType::Character:
+        return std::holds_alternative<char CBank::*>(setting.member);
+    }
+    return false;
+}
+static_assert(std::ranges::all_of(g_settingTable, MemberFitsType));
+
+} // namespace
 
 namespace {
 
@@ -55,47 +75,44 @@ const Setting *CSettings::FindSetting(std::string_view key)
     return nullptr;
 }
 
-void CSettings::BeginParse()
+void CSettings::BeginParse(ParseCursor &cursor) const
 {
-    m_nSavedBank = m_nBank;
-    m_nParseBank = m_nBank;
-    m_nIgnored = 0;
-    m_nParsed = 0;
-    m_nChanged = 0;
+    cursor = ParseCursor{m_nBank, 0, 0, 0};
 }
 
-void CSettings::ParseLine(std::string line)
+LineEffect CSettings::ParseLine(ParseCursor &cursor, std::string line)
 {
     if (size_t cr = line.find('\r'); cr != std::string::npos)
         line.resize(cr);
     if (line == "BANK 0") {
-        m_nParseBank = 0;
-        return;
+        cursor.bank = 0;
+        return LineEffect::BankHeader;
     }
     if (line == "BANK 1") {
-        m_nParseBank = 1;
-        return;
+        cursor.bank = 1;
+        return LineEffect::BankHeader;
     }
     if (line == ":EXPORT" || line == "EXPORT")
-        return;
+        return LineEffect::Echo;
     size_t blank = line.find(' ');
     if (blank == std::string::npos) {
-        ++m_nIgnored;
-        return;
+        ++cursor.ignored;
+        return LineEffect::Ignored;
     }
     const Setting *setting = FindSetting(std::string_view(line).substr(0, blank));
     if (!setting) {
-        ++m_nIgnored;
-        return;
+        ++cursor.ignored;
+        return LineEffect::Ignored;
     }
-    ++m_nParsed;
+    ++cursor.parsed;
+    CBank &bank = Bank(cursor.bank);
     std::string value = line.substr(blank + 1);
     bool changed = false;
     switch (setting->type) {
     case SettingType::String: {
         if (value == "%")
             value.clear();
-        std::string &field = setting->String(m_nParseBank);
+        std::string &field = setting->String(bank);
         if (field != value) {
             field = std::move(value);
             changed = true;
@@ -107,7 +124,7 @@ void CSettings::ParseLine(std::string line)
         int32_t number = setting->type == SettingType::Integer
                              ? ToInt32(value)
                              : int32_t(!value.empty() && value[0] == 'T');
-        int32_t &field = setting->Integer(m_nParseBank);
+        int32_t &field = setting->Integer(bank);
         if (field != number) {
             field = number;
             changed = true;
@@ -116,7 +133,7 @@ void CSettings::ParseLine(std::string line)
     }
     case SettingType::Character: {
         char c = value.empty() ? '\0' : value[0];
-        char &field = setting->Character(m_nParseBank);
+        char &field = setting->Character(bank);
         if (field != c) {
             field = c;
             changed = true;
@@ -124,64 +141,64 @@ void CSettings::ParseLine(std::string line)
         break;
     }
     }
-    if (changed)
-        ++m_nChanged;
+    if (!changed)
+        return LineEffect::Same;
+    ++cursor.changed;
+    return LineEffect::Changed;
 }
 
-std::string CSettings::EndParse()
+std::string CSettings::EndParse(const ParseCursor &cursor)
 {
     // Nothing to restore: the parse moved only its own cursor, never the pages' bank.
     char text[96];
     std::snprintf(text, sizeof text, "DONE : %d ignored, %d parsed, %d changed",
-                  m_nIgnored, m_nParsed, m_nChanged);
+                  cursor.ignored, cursor.parsed, cursor.changed);
     return text;
 }
 
-void CSettings::ResetWriter()
+void CSettings::ResetWriter(WriteCursor &cursor)
 {
-    m_nWriteIndex = -1;
-    m_nWriteBank = -1;
+    cursor = WriteCursor{-1, -1};
 }
 
-std::string ValueText(const Setting &setting, int32_t bank)
+std::string Setting::ValueText(const CBank &bank) const
 {
-    switch (setting.type) {
+    switch (type) {
     case SettingType::String: {
-        const std::string &text = setting.String(bank);
+        const std::string &text = String(bank);
         return text.empty() ? std::string("%") : text;
     }
     case SettingType::Integer:
-        return std::to_string(setting.Integer(bank));
+        return std::to_string(Integer(bank));
     case SettingType::Boolean:
-        return setting.Integer(bank) != 0 ? "TRUE" : "FALSE";
+        return Integer(bank) != 0 ? "TRUE" : "FALSE";
     case SettingType::Character:
-        return std::string(1, setting.Character(bank));
+        return std::string(1, Character(bank));
     }
     return {};
 }
 
-std::string CSettings::NextLine()
+std::string CSettings::NextLine(WriteCursor &cursor) const
 {
-    if (m_nWriteIndex == -1) {
-        m_nWriteIndex = 0;
-        ++m_nWriteBank;
-        if (m_nWriteBank >= 2)
+    if (cursor.index == -1) {
+        cursor.index = 0;
+        ++cursor.bank;
+        if (cursor.bank >= 2)
             return {};
-        return m_nWriteBank == 0 ? "BANK 0" : "BANK 1";
+        return cursor.bank == 0 ? "BANK 0" : "BANK 1";
     }
-    // A cursor left out of range (the start state, or a writer used past its end without a
-    // reset) yields the end rather than reading outside the table.
-    if (m_nWriteIndex < 0 || m_nWriteIndex >= kSettingCount || m_nWriteBank < 0
-        || m_nWriteBank >= 2)
+    // A cursor left out of range (a writer used past its end without a reset) yields the end
+    // rather than reading outside the table.
+    if (cursor.index < 0 || cursor.index >= kSettingCount || cursor.bank < 0 || cursor.bank >= 2)
         return {};
-    const Setting &setting = g_settingTable[size_t(m_nWriteIndex)];
+    const Setting &setting = g_settingTable[size_t(cursor.index)];
     std::string line;
     for (const char *p = setting.key; *p; ++p)
         line += AsciiUpper(*p);
     line += ' ';
-    line += ValueText(setting, m_nWriteBank);
-    if (++m_nWriteIndex == kSettingCount)
-        m_nWriteIndex = -1;
+    line += setting.ValueText(Bank(cursor.bank));
+    if (++cursor.index == kSettingCount)
+        cursor.index = -1;
     return line;
 }
 
@@ -191,12 +208,10 @@ int CSettings::LoadFile(const std::string &path, std::string *pSummary)
     if (!file.open(QIODevice::ReadOnly))
         return 1;
 
-    // A device read may be parsing right now (paused while another page is shown): keep its
-    // cursor and counters and give them back afterwards.
-    const int32_t ignored = m_nIgnored, parsed = m_nParsed, changed = m_nChanged;
-    const int32_t savedBank = m_nSavedBank, parseBank = m_nParseBank;
-
-    BeginParse();
+    // A cursor of its own: a device read paused while another page is shown goes on where
+    // it was, into the bank it was reading.
+    ParseCursor cursor;
+    BeginParse(cursor);
     std::string line;
     char buffer[65536];
     qint64 got;
@@ -205,7 +220,7 @@ int CSettings::LoadFile(const std::string &path, std::string *pSummary)
             char c = buffer[i];
             if (c == '\r' || c == '\n') {
                 if (!line.empty()) {
-                    ParseLine(std::move(line));
+                    ParseLine(cursor, std::move(line));
                     line.clear();
                 }
             } else {
@@ -215,35 +230,26 @@ int CSettings::LoadFile(const std::string &path, std::string *pSummary)
     }
     // The last line counts even without a line end.
     if (!line.empty())
-        ParseLine(std::move(line));
-    std::string summary = EndParse();
+        ParseLine(cursor, std::move(line));
     if (pSummary)
-        *pSummary = summary;
-
-    m_nIgnored = ignored;
-    m_nParsed = parsed;
-    m_nChanged = changed;
-    m_nSavedBank = savedBank;
-    m_nParseBank = parseBank;
+        *pSummary = EndParse(cursor);
     return 0;
 }
 
-std::string CSettings::SettingsText()
+std::string CSettings::SettingsText() const
 {
-    // A device write may be sending right now: keep its cursor, or a save would cut it short.
-    const int32_t writeIndex = m_nWriteIndex, writeBank = m_nWriteBank;
+    // A cursor of its own, so that a save never cuts short a device write that is sending.
+    WriteCursor cursor;
+    ResetWriter(cursor);
     std::string text;
-    ResetWriter();
-    for (std::string line = NextLine(); !line.empty(); line = NextLine()) {
+    for (std::string line = NextLine(cursor); !line.empty(); line = NextLine(cursor)) {
         text += line;
         text += "\r\n";
     }
-    m_nWriteIndex = writeIndex;
-    m_nWriteBank = writeBank;
     return text;
 }
 
-int CSettings::SaveFile(const std::string &path)
+int CSettings::SaveFile(const std::string &path) const
 {
     // Whole file or nothing: QSaveFile only replaces the old file when every byte is written.
     // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 enum class SettingType : int32_t {
     String = 0,
@@ -36,71 +37,109 @@ public:
 #undef REZAR_BANK_FIELD
 };
 
-// One entry of the table: key, type, and where its value lives in each bank.
+// One entry of the table: key, type, and where its value lives in a bank. The place is a
+// pointer to a member of CBank, so the table is one constant for every CSettings.
 struct Setting {
+    using Member = std::variant<std::string CBank::*, int32_t CBank::*, char CBank::*>;
+
     const char *key;     // lower-case ASCII, unique
     SettingType type;
-    void *pBank0;        // field in CSettings::m_bank0
-    void *pBank1;        // field in CSettings::m_bank1
+    Member member;       // std::string for String, int32_t for Integer and Boolean, char for Character
 
-    void *Field(int32_t bank) const { return bank == 0 ? pBank0 : pBank1; }
-    std::string &String(int32_t bank) const { return *static_cast<std::string *>(Field(bank)); }
-    int32_t &Integer(int32_t bank) const { return *static_cast<int32_t *>(Field(bank)); }
-    char &Character(int32_t bank) const { return *static_cast<char *>(Field(bank)); }
+    std::string &String(CBank &bank) const { return bank.*std::get<std::string CBank::*>(member); }
+    const std::string &String(const CBank &bank) const { return bank.*std::get<std::string CBank::*>(member); }
+    int32_t &Integer(CBank &bank) const { return bank.*std::get<int32_t CBank::*>(member); }
+    int32_t Integer(const CBank &bank) const { return bank.*std::get<int32_t CBank::*>(member); }
+    char &Character(CBank &bank) const { return bank.*std::get<char CBank::*>(member); }
+    char Character(const CBank &bank) const { return bank.*std::get<char CBank::*>(member); }
+
+    // The value as the settings text writes it ("%" for an empty string).
+    std::string ValueText(const CBank &bank) const;
 };
 
 constexpr int kSettingCount = 99;
 // A complete settings text: "BANK 0", 99 lines, "BANK 1", 99 lines.
 constexpr int kSettingsTextLines = 2 * (kSettingCount + 1);
 
+// Where a parse stands: the bank its setting lines go to ("BANK 0"/"BANK 1" move it) and what
+// its lines did so far.
+struct ParseCursor {
+    int32_t bank = 0;
+    int32_t ignored = 0;
+    int32_t parsed = 0;
+    int32_t changed = 0;
+};
+
+// Where the writer stands: the bank being written and the table index of its next line, -1
+// when a bank header is due. The start state {0, 0} gives bank 0's first setting.
+struct WriteCursor {
+    int32_t bank = 0;
+    int32_t index = 0;
+};
+
+// What ParseLine did with a line.
+enum class LineEffect : int32_t {
+    BankHeader,  // "BANK 0" or "BANK 1": the parse moved to that bank
+    Echo,        // ":EXPORT" or "EXPORT", the device echoing the request: not counted
+    Ignored,     // no blank, or an unknown key: counted as ignored
+    Same,        // a setting with the value it had: counted as parsed
+    Changed,     // a setting given a new value: counted as parsed and changed
+};
+
 class CSettings {
 public:
-    // Parse counters of the running (or last) parse.
-    int32_t m_nIgnored = 0;
-    int32_t m_nParsed = 0;
-    int32_t m_nChanged = 0;
-    // Writer cursor: table index of the next line, -1 when a bank header is due.
-    int32_t m_nWriteIndex = 0;
-    int32_t m_nWriteBank = 0;
     CBank m_bank0;
     CBank m_bank1;
-    // The bank the pages edit. Only SetBank moves it: a parse has its own cursor below,
-    // so a device read paused half-way can never leave the pages on another bank.
-    int32_t m_nBank = 0;
-    // The bank that was current when the running parse began.
-    int32_t m_nSavedBank = 0;
-    // The bank that "BANK 0"/"BANK 1" lines of the running parse selected.
-    int32_t m_nParseBank = 0;
 
+    // The bank the pages edit. Only SetBank moves it: a parse has its own cursor, so a device
+    // read paused half-way can never leave the pages on another bank.
     int32_t GetBank() const { return m_nBank; }
     void SetBank(int32_t bank) { m_nBank = bank; }
     CBank &CurrentValues() { return m_nBank == 0 ? m_bank0 : m_bank1; }
+    const CBank &CurrentValues() const { return m_nBank == 0 ? m_bank0 : m_bank1; }
+    // Any bank but 0 is bank 1.
     CBank &Bank(int32_t bank) { return bank == 0 ? m_bank0 : m_bank1; }
+    const CBank &Bank(int32_t bank) const { return bank == 0 ? m_bank0 : m_bank1; }
     // Copies the current bank over the other one; nothing else changes.
     void CopyBank();
     // The entry whose whole key matches without regard to ASCII case, or nullptr.
     static const Setting *FindSetting(std::string_view key);
+    // The text of a value of one of the banks, as the settings text writes it.
+    std::string ValueText(const Setting &setting, int32_t bank) const { return setting.ValueText(Bank(bank)); }
 
-    void BeginParse();
-    void ParseLine(std::string line);
-    std::string EndParse();
-
-    void ResetWriter();
+    // The device exchange: one parse and one writer, kept here between the lines the link
+    // hands over.
+    void BeginParse() { BeginParse(m_parse); }
+    LineEffect ParseLine(std::string line) { return ParseLine(m_parse, std::move(line)); }
+    // "DONE : %d ignored, %d parsed, %d changed"
+    std::string EndParse() const { return EndParse(m_parse); }
+    void ResetWriter() { ResetWriter(m_write); }
     // The next line of the settings text, without line end; empty after the last one.
-    std::string NextLine();
+    std::string NextLine() { return NextLine(m_write); }
+    const ParseCursor &DeviceParse() const { return m_parse; }
+    const WriteCursor &DeviceWrite() const { return m_write; }
+
+    // The same on a cursor of the caller's: a parse starts on the pages' bank with no counts.
+    void BeginParse(ParseCursor &cursor) const;
+    LineEffect ParseLine(ParseCursor &cursor, std::string line);
+    static std::string EndParse(const ParseCursor &cursor);
+    static void ResetWriter(WriteCursor &cursor);
+    std::string NextLine(WriteCursor &cursor) const;
 
     // 0 on success, 1 when the file cannot be opened (or, for SaveFile, fully written).
-    // LoadFile leaves a device read's running parse (cursor and counters) as it was; its
-    // own summary goes to pSummary when one is given.
-    int LoadFile(const std::string &path, std::string *pSummary = nullptr);
-    int SaveFile(const std::string &path);
+    // Both use cursors of their own and leave the device exchange's alone. LoadFile's
+    // summary goes to pSummary when one is given.
+    [[nodiscard]] int LoadFile(const std::string &path, std::string *pSummary = nullptr);
+    [[nodiscard]] int SaveFile(const std::string &path) const;
 
     // The whole settings text, lines ended by CR LF: the bytes SaveFile writes.
-    std::string SettingsText();
-};
+    std::string SettingsText() const;
 
-// The text of a value as the settings text writes it ("%" for an empty string).
-std::string ValueText(const Setting &setting, int32_t bank);
+private:
+    int32_t m_nBank = 0;
+    ParseCursor m_parse;
+    WriteCursor m_write;
+};
 
 extern CSettings g_settings;
 extern const std::array<Setting, kSettingCount> g_settingTable;

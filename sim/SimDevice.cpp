@@ -1,7 +1,5 @@
 #include "SimDevice.h"
 
-#include "Settings.h"
-
 #include <QSaveFile>
 
 #include <cstdio>
@@ -174,7 +172,7 @@ void CSimDevice::Receive(char c, SimTime now)
         m_nEscapes = c == kEsc ? m_nEscapes + 1 : 0;
         if (m_nEscapes == 3) {
             m_log("menu");
-            g_settings.BeginParse();
+            m_banks.BeginParse();
             Send("\r\nEXPORT | BANK n | KEY value\r\nRezar Options Menu\r\n:");
             m_strLine.clear();
             m_bLineCut = false;
@@ -215,27 +213,28 @@ void CSimDevice::MenuLine(std::string line)
 
 void CSimDevice::SettingLine(const std::string &line)
 {
-    // The model's own parser applies the line; the key and value are looked up only to log
-    // what changed.
+    // The model's own parser applies the line; the key is looked up only to log what changed.
     const size_t blank = line.find(' ');
     const Setting *setting =
         blank == std::string::npos ? nullptr : CSettings::FindSetting(std::string_view(line).substr(0, blank));
-    const int32_t bank = g_settings.m_nParseBank;
-    const std::string before = setting ? ValueText(*setting, bank) : std::string();
-    const int32_t ignored = g_settings.m_nIgnored;
+    const int32_t bank = m_banks.DeviceParse().bank;
+    const std::string before = setting ? m_banks.ValueText(*setting, bank) : std::string();
 
-    g_settings.ParseLine(line);
-
-    if (line == "BANK 0" || line == "BANK 1") {
+    switch (m_banks.ParseLine(line)) {
+    case LineEffect::BankHeader:
         m_log("menu: " + line);
-    } else if (g_settings.m_nIgnored != ignored) {
+        break;
+    case LineEffect::Ignored:
         m_log("menu: unknown command " + Printable(line));
         Send("Unknown command\r\n");
-    } else if (setting) {
-        const std::string after = ValueText(*setting, bank);
-        if (after != before)
-            m_log("bank " + std::to_string(bank) + ": " + setting->key + " " + Printable(before)
-                  + " -> " + Printable(after));
+        break;
+    case LineEffect::Changed:
+        m_log("bank " + std::to_string(bank) + ": " + setting->key + " " + Printable(before) + " -> "
+              + Printable(m_banks.ValueText(*setting, bank)));
+        break;
+    case LineEffect::Echo:
+    case LineEffect::Same:
+        break;
     }
 }
 
@@ -243,8 +242,8 @@ void CSimDevice::QueueListing()
 {
     const long noiseBefore = m_nNoiseLines;
     int count = 0;
-    g_settings.ResetWriter();
-    for (std::string line = g_settings.NextLine(); !line.empty(); line = g_settings.NextLine()) {
+    m_banks.ResetWriter();
+    for (std::string line = m_banks.NextLine(); !line.empty(); line = m_banks.NextLine()) {
         if (count == m_options.nPauseAfter)
             Send("", kListingPause);
         if (m_options.bNoise && count % 16 == 7)

@@ -1,11 +1,12 @@
 #pragma once
 
 // The stand-in device's behaviour on the line, apart from the line itself: bootloader, start-up
-// text, command menu and its two banks (which are g_settings: in this process the settings
-// model IS the device's memory). The caller feeds it received bytes and the time, and sends
-// what it queues, at whatever pace the line has.
+// text, command menu and its two banks (a settings model of its own: the model's parser and
+// writer are the device's). The caller feeds it received bytes and the time, and sends what it
+// queues, at whatever pace the line has.
 
 #include "HexRecords.h"
+#include "Settings.h"
 
 #include <chrono>
 #include <deque>
@@ -72,6 +73,8 @@ public:
     std::deque<SimOutput> &Output() { return m_output; }
     // Complete lines taken by the menu since the program started.
     long LinesReceived() const { return m_nLinesReceived; }
+    // The device's two banks: what --settings loads and --dump saves.
+    CSettings &Banks() { return m_banks; }
 
 private:
     void Send(std::string bytes, milliseconds silence = milliseconds(0));
@@ -86,6 +89,7 @@ private:
 
     SimOptions m_options;
     Log m_log;
+    CSettings m_banks;
     State m_state = State::Off;
     SimTime m_timer = SimTime::max();
     std::deque<SimOutput> m_output;

@@ -163,11 +163,11 @@ void RemoveLink(const std::string &path, const std::string &target)
         unlink(path.c_str());
 }
 
-void Dump(const Options &options)
+void Dump(const Options &options, const CSettings &banks)
 {
     if (options.dumpPath.empty())
         return;
-    if (g_settings.SaveFile(options.dumpPath) == 0)
+    if (banks.SaveFile(options.dumpPath) == 0)
         Log("banks written to " + options.dumpPath);
     else
         Log("could not write " + options.dumpPath);
@@ -237,7 +237,7 @@ void CLine::WatchPort(SimTime now)
         m_device.PowerOff();
     m_pty.DiscardPending();
     Log("port closed");
-    Dump(m_options);
+    Dump(m_options, m_device.Banks());
 }
 
 void CLine::Transmit(SimTime now)
@@ -382,7 +382,8 @@ int main(int argc, char *argv[])
     if (const int code = ParseOptions(argc, argv, options))
         return code < 0 ? 0 : code;
 
-    if (!options.settingsPath.empty() && g_settings.LoadFile(options.settingsPath) != 0) {
+    CSimDevice device(options.device, Log);
+    if (!options.settingsPath.empty() && device.Banks().LoadFile(options.settingsPath) != 0) {
         std::fprintf(stderr, "rezar-sim: cannot read %s\n", options.settingsPath.c_str());
         return 1;
     }
@@ -413,14 +414,13 @@ int main(int argc, char *argv[])
     }
     Log(options.bManual ? "waiting for Enter to power the device up" : "waiting for the tool to open the port");
 
-    CSimDevice device(options.device, Log);
     CLine line(options, pty, device);
     const int code = line.Run();
 
     pty.Close();
     if (!options.linkPath.empty())
         RemoveLink(options.linkPath, pty.SlavePath());
-    Dump(options);
+    Dump(options, device.Banks());
     Log(code == 0 ? "stopped" : "stopped on an error");
     return code;
 }

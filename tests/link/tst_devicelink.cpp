@@ -186,7 +186,7 @@ private slots:
         ToMenu(false);
         m_line->Arrive(bytes);
         g_deviceLink.Poll();
-        QCOMPARE(g_settings.m_nIgnored, lines);  // unknown keys: each handled line counts once
+        QCOMPARE(g_settings.DeviceParse().ignored, lines);  // unknown keys: each handled line counts once
         QCOMPARE(g_deviceLink.GetStatusDebug(), lastLine);
     }
 

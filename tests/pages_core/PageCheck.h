@@ -36,11 +36,11 @@ inline QString BankValue(int bank, const char *key)
         return QStringLiteral("<no setting %1>").arg(key);
     switch (setting->type) {
     case SettingType::String:
-        return QString::fromLatin1(setting->String(bank));
+        return QString::fromLatin1(setting->String(g_settings.Bank(bank)));
     case SettingType::Character:
-        return QString(QChar(uchar(setting->Character(bank))));
+        return QString(QChar(uchar(setting->Character(g_settings.Bank(bank)))));
     default:
-        return QString::number(setting->Integer(bank));
+        return QString::number(setting->Integer(g_settings.Bank(bank)));
     }
 }
 
@@ -50,13 +50,13 @@ inline void SetBankValue(int bank, const char *key, const QString &value)
     QVERIFY2(setting, key);
     switch (setting->type) {
     case SettingType::String:
-        setting->String(bank) = value.toLatin1().toStdString();
+        setting->String(g_settings.Bank(bank)) = value.toLatin1().toStdString();
         break;
     case SettingType::Character:
-        setting->Character(bank) = value.isEmpty() ? '\0' : char(value[0].toLatin1());
+        setting->Character(g_settings.Bank(bank)) = value.isEmpty() ? '\0' : char(value[0].toLatin1());
         break;
     default:
-        setting->Integer(bank) = value.toInt();
+        setting->Integer(g_settings.Bank(bank)) = value.toInt();
         break;
     }
 }

@@ -27,8 +27,8 @@ inline const Setting &SettingOf(const char *key)
 }
 
 // The value of a setting in the current bank, by key.
-inline int32_t &Int(const char *key) { return SettingOf(key).Integer(g_settings.GetBank()); }
-inline std::string &Str(const char *key) { return SettingOf(key).String(g_settings.GetBank()); }
+inline int32_t &Int(const char *key) { return SettingOf(key).Integer(g_settings.CurrentValues()); }
+inline std::string &Str(const char *key) { return SettingOf(key).String(g_settings.CurrentValues()); }
 inline int32_t &Int(const QString &key) { return Int(key.toLatin1().constData()); }
 inline std::string &Str(const QString &key) { return Str(key.toLatin1().constData()); }
 
@@ -39,9 +39,9 @@ inline QByteArray ValueOf(const QString &key)
     const Setting &setting = SettingOf(key.toLatin1().constData());
     const int32_t bank = g_settings.GetBank();
     switch (setting.type) {
-    case SettingType::String: return QByteArray::fromStdString(setting.String(bank));
-    case SettingType::Character: return QByteArray(1, setting.Character(bank));
-    default: return QByteArray::number(setting.Integer(bank));
+    case SettingType::String: return QByteArray::fromStdString(setting.String(g_settings.Bank(bank)));
+    case SettingType::Character: return QByteArray(1, setting.Character(g_settings.Bank(bank)));
+    default: return QByteArray::number(setting.Integer(g_settings.Bank(bank)));
     }
 }
 
@@ -50,9 +50,9 @@ inline void SetValue(const QString &key, const QByteArray &value)
     const Setting &setting = SettingOf(key.toLatin1().constData());
     const int32_t bank = g_settings.GetBank();
     switch (setting.type) {
-    case SettingType::String: setting.String(bank) = value.toStdString(); break;
-    case SettingType::Character: setting.Character(bank) = value.isEmpty() ? '\0' : value[0]; break;
-    default: setting.Integer(bank) = value.toInt(); break;
+    case SettingType::String: setting.String(g_settings.Bank(bank)) = value.toStdString(); break;
+    case SettingType::Character: setting.Character(g_settings.Bank(bank)) = value.isEmpty() ? '\0' : value[0]; break;
+    default: setting.Integer(g_settings.Bank(bank)) = value.toInt(); break;
     }
 }
 

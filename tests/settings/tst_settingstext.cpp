@@ -22,6 +22,29 @@ QByteArray ReadFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A settings text checked in under tests/data.
+QByteArray Golden(const char *name)
+{
+    return ReadFile(QStringLiteral(REZAR_TEST_DATA "/") + QLatin1String(name));
+}
+
+QByteArray EffectName(LineEffect effect)
+{
+    switch (effect) {
+    case LineEffect::BankHeader: return "BankHeader";
+    case LineEffect::Echo: return "Echo";
+    case LineEffect::Ignored: return "Ignored";
+    case LineEffect::Same: return "Same";
+    case LineEffect::Changed: return "Changed";
+    }
+    return "?";
+}
+
+QList<int> Counts(const ParseCursor &cursor)
+{
+    return {cursor.ignored, cursor.parsed, cursor.changed};
+}
+
 } // namespace
 
 class TestSettingsText : public QObject {
@@ -31,17 +54,37 @@ class TestSettingsText : public QObject {
     QString Path(const char *name) const { return m_dir.filePath(name); }
 
 private slots:
-    void init() { g_settings = CSettings(); }
+    // Every test works on models of its own: the global one must come out of each untouched.
+    void cleanup()
+    {
+        QCOMPARE(Bytes(g_settings.SettingsText()), Golden("banks-defaults.txt"));
+        QCOMPARE(Counts(g_settings.DeviceParse()), QList<int>({0, 0, 0}));
+        QCOMPARE(g_settings.DeviceParse().bank, 0);
+        QCOMPARE(g_settings.DeviceWrite().bank, 0);
+        QCOMPARE(g_settings.DeviceWrite().index, 0);
+    }
+
+    void defaultsText()
+    {
+        const QByteArray golden = Golden("banks-defaults.txt");
+        QCOMPARE(golden.count("\r\n"), 200);
+        const CSettings settings;
+        QCOMPARE(Bytes(settings.SettingsText()), golden);
+        const QString path = Path("defaults-saved.txt");
+        QCOMPARE(settings.SaveFile(path.toStdString()), 0);
+        QCOMPARE(ReadFile(path), golden);
+    }
 
     void writerSequence()
     {
+        CSettings settings;
         // Before any reset the cursor is at 0/0: the first line is bank 0's first setting.
-        QCOMPARE(Bytes(g_settings.NextLine()), QByteArray("AMODE GPS"));
+        QCOMPARE(Bytes(settings.NextLine()), QByteArray("AMODE GPS"));
 
-        g_settings.ResetWriter();
+        settings.ResetWriter();
         QStringList lines;
         for (int i = 0; i < 200; ++i)
-            lines << QString::fromLatin1(Bytes(g_settings.NextLine()));
+            lines << QString::fromLatin1(Bytes(settings.NextLine()));
         QCOMPARE(lines[0], "BANK 0");
         QCOMPARE(lines.mid(1, 5), QStringList({"AMODE GPS", "ABAUD 4800", "BMODE GPS",
                                                "BBAUD 4800", "PKTICOM TRUE"}));
@@ -50,9 +93,9 @@ private slots:
         QCOMPARE(lines[100], "BANK 1");
         QCOMPARE(lines[199], "LEDS TRUE");
         QCOMPARE(lines.mid(1, 99), lines.mid(101, 99));
-        QVERIFY(g_settings.NextLine().empty());  // the 201st call
-        QVERIFY(g_settings.NextLine().empty());  // and it stays at the end
-        QCOMPARE(g_settings.GetBank(), 0);
+        QVERIFY(settings.NextLine().empty());  // the 201st call
+        QVERIFY(settings.NextLine().empty());  // and it stays at the end
+        QCOMPARE(settings.GetBank(), 0);
     }
 
     void writerValueForms_data()
@@ -70,16 +113,17 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(QByteArray, line);
-        CBank &b = g_settings.m_bank1;
+        CSettings settings;
+        CBank &b = settings.m_bank1;
         b.abaud = -42;
         b.pktocom = 7;
         b.amode.clear();
         b.tsymcode = '\0';
         b.tstat = " two  blanks ";
-        g_settings.ResetWriter();
+        settings.ResetWriter();
         for (int i = 0; i < 101 + index; ++i)
-            g_settings.NextLine();
-        QCOMPARE(Bytes(g_settings.NextLine()), line);
+            settings.NextLine();
+        QCOMPARE(Bytes(settings.NextLine()), line);
     }
 
     void parseLine_data()
@@ -88,39 +132,42 @@ private slots:
         QTest::addColumn<int>("index");       // setting to look at (bank 0)
         QTest::addColumn<QByteArray>("value"); // its text afterwards
         QTest::addColumn<QList<int>>("counts");  // ignored, parsed, changed
+        QTest::addColumn<QByteArray>("effect");  // what ParseLine says the line did
         using C = QList<int>;
-        QTest::newRow("upper key") << QByteArray("MYCALL K1ABC") << 69 << QByteArray("K1ABC") << C{0, 1, 1};
-        QTest::newRow("lower key") << QByteArray("mycall K1ABC") << 69 << QByteArray("K1ABC") << C{0, 1, 1};
-        QTest::newRow("mixed key") << QByteArray("MyCall K1ABC") << 69 << QByteArray("K1ABC") << C{0, 1, 1};
-        QTest::newRow("same value") << QByteArray("MYCALL NOCALL") << 69 << QByteArray("NOCALL") << C{0, 1, 0};
-        QTest::newRow("case counts in values") << QByteArray("MYCALL nocall") << 69 << QByteArray("nocall") << C{0, 1, 1};
-        QTest::newRow("two blanks") << QByteArray("MYCALL  X") << 69 << QByteArray(" X") << C{0, 1, 1};
-        QTest::newRow("cr cuts") << QByteArray("MYCALL AB\rCD") << 69 << QByteArray("AB") << C{0, 1, 1};
-        QTest::newRow("lf stays") << QByteArray("MYCALL AB\n") << 69 << QByteArray("AB\n") << C{0, 1, 1};
-        QTest::newRow("percent") << QByteArray("MYCALL %") << 69 << QByteArray("%") << C{0, 1, 1};
-        QTest::newRow("empty string") << QByteArray("MYCALL ") << 69 << QByteArray("%") << C{0, 1, 1};
-        QTest::newRow("empty int") << QByteArray("ABAUD ") << 1 << QByteArray("0") << C{0, 1, 1};
-        QTest::newRow("empty bool") << QByteArray("PKTICOM ") << 4 << QByteArray("FALSE") << C{0, 1, 1};
-        QTest::newRow("empty char") << QByteArray("TSYMCODE ") << 13 << QByteArray("\0", 1) << C{0, 1, 1};
-        QTest::newRow("char first byte") << QByteArray("TSYMCODE XY") << 13 << QByteArray("X") << C{0, 1, 1};
-        QTest::newRow("char byte 0") << QByteArray("TSYMTABLE \0", 11) << 14 << QByteArray("\0", 1) << C{0, 1, 1};
-        QTest::newRow("high byte kept") << QByteArray("TSTAT \xe9t\xe9") << 23 << QByteArray("\xe9t\xe9") << C{0, 1, 1};
-        QTest::newRow("bool T") << QByteArray("PKTOCOM Tx") << 5 << QByteArray("TRUE") << C{0, 1, 1};
-        QTest::newRow("bool lower") << QByteArray("PKTICOM true") << 4 << QByteArray("FALSE") << C{0, 1, 1};
-        QTest::newRow("bool digit") << QByteArray("PKTICOM 1") << 4 << QByteArray("FALSE") << C{0, 1, 1};
-        QTest::newRow("int letters") << QByteArray("ABAUD 96AB") << 1 << QByteArray("96") << C{0, 1, 1};
-        QTest::newRow("int negative") << QByteArray("ABAUD -5") << 1 << QByteArray("-5") << C{0, 1, 1};
-        QTest::newRow("int no digits") << QByteArray("ABAUD x1") << 1 << QByteArray("0") << C{0, 1, 1};
-        QTest::newRow("int 11 nines") << QByteArray("ABAUD 99999999999") << 1 << QByteArray("2147483647") << C{0, 1, 1};
-        QTest::newRow("key only") << QByteArray("MYCALL") << 69 << QByteArray("NOCALL") << C{1, 0, 0};
-        QTest::newRow("empty line") << QByteArray("") << 69 << QByteArray("NOCALL") << C{1, 0, 0};
-        QTest::newRow("unknown key") << QByteArray("NOSUCH 1") << 69 << QByteArray("NOCALL") << C{1, 0, 0};
-        QTest::newRow("empty key") << QByteArray(" NOCALL") << 69 << QByteArray("NOCALL") << C{1, 0, 0};
-        QTest::newRow("bank with blank") << QByteArray("BANK 1 ") << 69 << QByteArray("NOCALL") << C{1, 0, 0};
-        QTest::newRow("bank lower") << QByteArray("bank 1") << 69 << QByteArray("NOCALL") << C{1, 0, 0};
-        QTest::newRow("export echo") << QByteArray("EXPORT") << 69 << QByteArray("NOCALL") << C{0, 0, 0};
-        QTest::newRow("export colon") << QByteArray(":EXPORT\r") << 69 << QByteArray("NOCALL") << C{0, 0, 0};
-        QTest::newRow("export blank") << QByteArray("EXPORT ") << 69 << QByteArray("NOCALL") << C{1, 0, 0};
+        QTest::newRow("upper key") << QByteArray("MYCALL K1ABC") << 69 << QByteArray("K1ABC") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("lower key") << QByteArray("mycall K1ABC") << 69 << QByteArray("K1ABC") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("mixed key") << QByteArray("MyCall K1ABC") << 69 << QByteArray("K1ABC") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("same value") << QByteArray("MYCALL NOCALL") << 69 << QByteArray("NOCALL") << C{0, 1, 0} << QByteArray("Same");
+        QTest::newRow("case counts in values") << QByteArray("MYCALL nocall") << 69 << QByteArray("nocall") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("two blanks") << QByteArray("MYCALL  X") << 69 << QByteArray(" X") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("cr cuts") << QByteArray("MYCALL AB\rCD") << 69 << QByteArray("AB") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("lf stays") << QByteArray("MYCALL AB\n") << 69 << QByteArray("AB\n") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("percent") << QByteArray("MYCALL %") << 69 << QByteArray("%") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("empty string") << QByteArray("MYCALL ") << 69 << QByteArray("%") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("empty int") << QByteArray("ABAUD ") << 1 << QByteArray("0") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("empty bool") << QByteArray("PKTICOM ") << 4 << QByteArray("FALSE") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("empty char") << QByteArray("TSYMCODE ") << 13 << QByteArray("\0", 1) << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("char first byte") << QByteArray("TSYMCODE XY") << 13 << QByteArray("X") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("char byte 0") << QByteArray("TSYMTABLE \0", 11) << 14 << QByteArray("\0", 1) << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("high byte kept") << QByteArray("TSTAT \xe9t\xe9") << 23 << QByteArray("\xe9t\xe9") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("bool T") << QByteArray("PKTOCOM Tx") << 5 << QByteArray("TRUE") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("bool lower") << QByteArray("PKTICOM true") << 4 << QByteArray("FALSE") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("bool digit") << QByteArray("PKTICOM 1") << 4 << QByteArray("FALSE") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("int letters") << QByteArray("ABAUD 96AB") << 1 << QByteArray("96") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("int negative") << QByteArray("ABAUD -5") << 1 << QByteArray("-5") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("int no digits") << QByteArray("ABAUD x1") << 1 << QByteArray("0") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("int 11 nines") << QByteArray("ABAUD 99999999999") << 1 << QByteArray("2147483647") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("key only") << QByteArray("MYCALL") << 69 << QByteArray("NOCALL") << C{1, 0, 0} << QByteArray("Ignored");
+        QTest::newRow("empty line") << QByteArray("") << 69 << QByteArray("NOCALL") << C{1, 0, 0} << QByteArray("Ignored");
+        QTest::newRow("unknown key") << QByteArray("NOSUCH 1") << 69 << QByteArray("NOCALL") << C{1, 0, 0} << QByteArray("Ignored");
+        QTest::newRow("empty key") << QByteArray(" NOCALL") << 69 << QByteArray("NOCALL") << C{1, 0, 0} << QByteArray("Ignored");
+        QTest::newRow("bank with blank") << QByteArray("BANK 1 ") << 69 << QByteArray("NOCALL") << C{1, 0, 0} << QByteArray("Ignored");
+        QTest::newRow("bank lower") << QByteArray("bank 1") << 69 << QByteArray("NOCALL") << C{1, 0, 0} << QByteArray("Ignored");
+        QTest::newRow("export echo") << QByteArray("EXPORT") << 69 << QByteArray("NOCALL") << C{0, 0, 0} << QByteArray("Echo");
+        QTest::newRow("export colon") << QByteArray(":EXPORT\r") << 69 << QByteArray("NOCALL") << C{0, 0, 0} << QByteArray("Echo");
+        QTest::newRow("bank header") << QByteArray("BANK 1") << 69 << QByteArray("NOCALL") << C{0, 0, 0} << QByteArray("BankHeader");
+        QTest::newRow("bank header cr") << QByteArray("BANK 0\r") << 69 << QByteArray("NOCALL") << C{0, 0, 0} << QByteArray("BankHeader");
+        QTest::newRow("export blank") << QByteArray("EXPORT ") << 69 << QByteArray("NOCALL") << C{1, 0, 0} << QByteArray("Ignored");
     }
 
     void parseLine()
@@ -129,81 +176,208 @@ private slots:
         QFETCH(int, index);
         QFETCH(QByteArray, value);
         QFETCH(QList<int>, counts);
-        g_settings.BeginParse();
-        g_settings.ParseLine(line.toStdString());
-        QCOMPARE(Bytes(ValueText(g_settingTable[size_t(index)], 0)), value);
-        QCOMPARE(QList<int>({g_settings.m_nIgnored, g_settings.m_nParsed, g_settings.m_nChanged}), counts);
-        QCOMPARE(g_settings.m_bank1.mycall, std::string("NOCALL"));  // bank 1 untouched
-        QCOMPARE(g_settings.m_bank1.abaud, 4800);
+        QFETCH(QByteArray, effect);
+        const Setting &setting = g_settingTable[size_t(index)];
+
+        // The device exchange's parse.
+        CSettings settings;
+        settings.BeginParse();
+        QCOMPARE(EffectName(settings.ParseLine(line.toStdString())), effect);
+        QCOMPARE(Bytes(settings.ValueText(setting, 0)), value);
+        QCOMPARE(Counts(settings.DeviceParse()), counts);
+        QCOMPARE(settings.m_bank1.mycall, std::string("NOCALL"));  // bank 1 untouched
+        QCOMPARE(settings.m_bank1.abaud, 4800);
+
+        // The same line on a cursor of the caller's: same result, the exchange's cursor idle.
+        CSettings other;
+        ParseCursor cursor;
+        other.BeginParse(cursor);
+        QCOMPARE(EffectName(other.ParseLine(cursor, line.toStdString())), effect);
+        QCOMPARE(Bytes(other.ValueText(setting, 0)), value);
+        QCOMPARE(Counts(cursor), counts);
+        QCOMPARE(Counts(other.DeviceParse()), QList<int>({0, 0, 0}));
+    }
+
+    void bankHeaders_data()
+    {
+        QTest::addColumn<int>("pagesBank");  // where the parse starts
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("parseBank");  // where it stands afterwards
+        QTest::addColumn<QByteArray>("effect");
+        QTest::newRow("0 from 1") << 1 << QByteArray("BANK 0") << 0 << QByteArray("BankHeader");
+        QTest::newRow("1 from 0") << 0 << QByteArray("BANK 1") << 1 << QByteArray("BankHeader");
+        QTest::newRow("0 from 0") << 0 << QByteArray("BANK 0") << 0 << QByteArray("BankHeader");
+        QTest::newRow("cr cuts") << 0 << QByteArray("BANK 1\rX") << 1 << QByteArray("BankHeader");
+        QTest::newRow("bank 2") << 0 << QByteArray("BANK 2") << 0 << QByteArray("Ignored");
+        QTest::newRow("lower") << 1 << QByteArray("bank 0") << 1 << QByteArray("Ignored");
+        QTest::newRow("trailing blank") << 1 << QByteArray("BANK 0 ") << 1 << QByteArray("Ignored");
+        QTest::newRow("setting") << 1 << QByteArray("TXD 3") << 1 << QByteArray("Changed");
+    }
+
+    void bankHeaders()
+    {
+        QFETCH(int, pagesBank);
+        QFETCH(QByteArray, line);
+        QFETCH(int, parseBank);
+        QFETCH(QByteArray, effect);
+        CSettings settings;
+        settings.SetBank(pagesBank);
+        settings.BeginParse();
+        QCOMPARE(settings.DeviceParse().bank, pagesBank);
+        QCOMPARE(EffectName(settings.ParseLine(line.toStdString())), effect);
+        QCOMPARE(settings.DeviceParse().bank, parseBank);
+        QCOMPARE(settings.GetBank(), pagesBank);
     }
 
     void bankLinesMoveOnlyTheParse()
     {
-        g_settings.SetBank(1);
-        g_settings.BeginParse();
-        g_settings.ParseLine("MYCALL ONE");      // before any header: the current bank
-        g_settings.ParseLine("BANK 0");
-        g_settings.ParseLine("MYCALL ZERO");
-        QCOMPARE(g_settings.GetBank(), 1);         // the pages' bank never moves
-        g_settings.ParseLine("BANK 1\r");
-        g_settings.ParseLine("ABAUD 9600");
-        QCOMPARE(Bytes(g_settings.EndParse()), QByteArray("DONE : 0 ignored, 3 parsed, 3 changed"));
-        QCOMPARE(g_settings.GetBank(), 1);
-        QCOMPARE(g_settings.m_bank1.mycall, std::string("ONE"));
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("ZERO"));
-        QCOMPARE(g_settings.m_bank1.abaud, 9600);
-        QCOMPARE(g_settings.m_bank0.abaud, 4800);
+        CSettings settings;
+        settings.SetBank(1);
+        settings.BeginParse();
+        settings.ParseLine("MYCALL ONE");      // before any header: the current bank
+        settings.ParseLine("BANK 0");
+        settings.ParseLine("MYCALL ZERO");
+        QCOMPARE(settings.GetBank(), 1);         // the pages' bank never moves
+        settings.ParseLine("BANK 1\r");
+        settings.ParseLine("ABAUD 9600");
+        QCOMPARE(Bytes(settings.EndParse()), QByteArray("DONE : 0 ignored, 3 parsed, 3 changed"));
+        QCOMPARE(settings.GetBank(), 1);
+        QCOMPARE(settings.m_bank1.mycall, std::string("ONE"));
+        QCOMPARE(settings.m_bank0.mycall, std::string("ZERO"));
+        QCOMPARE(settings.m_bank1.abaud, 9600);
+        QCOMPARE(settings.m_bank0.abaud, 4800);
         // The counters keep their values after the end.
-        QCOMPARE(g_settings.m_nParsed, 3);
+        QCOMPARE(settings.DeviceParse().parsed, 3);
+        QCOMPARE(Bytes(settings.EndParse()), QByteArray("DONE : 0 ignored, 3 parsed, 3 changed"));
     }
 
     void bankSwitchDuringParseIsKept()
     {
         // A device read paused on another page while the user switches bank: the read ends
         // without dragging the pages back to the bank it began on.
-        g_settings.BeginParse();
-        g_settings.SetBank(1);
-        g_settings.ParseLine("MYCALL A");
-        g_settings.EndParse();
-        QCOMPARE(g_settings.GetBank(), 1);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("A"));
+        CSettings settings;
+        settings.BeginParse();
+        settings.SetBank(1);
+        settings.ParseLine("MYCALL A");
+        settings.EndParse();
+        QCOMPARE(settings.GetBank(), 1);
+        QCOMPARE(settings.m_bank0.mycall, std::string("A"));
+    }
+
+    // Two models side by side: a parse, a file and a writer of one never reach the other, nor
+    // the global model (checked after every test).
+    void modelsAreIndependent()
+    {
+        const QByteArray defaults = Golden("banks-defaults.txt");
+        CSettings one, other;
+        one.BeginParse();
+        QCOMPARE(EffectName(one.ParseLine("MYCALL K1ABC")), QByteArray("Changed"));
+        one.ParseLine("BANK 1");
+        one.ParseLine("TXD 5");
+        one.ParseLine("junk");
+        QCOMPARE(Bytes(one.EndParse()), QByteArray("DONE : 1 ignored, 2 parsed, 2 changed"));
+        QCOMPARE(one.m_bank0.mycall, std::string("K1ABC"));
+        QCOMPARE(one.m_bank1.txd, 5);
+        QCOMPARE(Bytes(other.SettingsText()), defaults);
+        QCOMPARE(Counts(other.DeviceParse()), QList<int>({0, 0, 0}));
+        QCOMPARE(other.DeviceParse().bank, 0);
+
+        // A file saved from one and loaded into the other: the other alone changes.
+        const QString path = Path("one.txt");
+        QCOMPARE(one.SaveFile(path.toStdString()), 0);
+        std::string summary;
+        QCOMPARE(other.LoadFile(path.toStdString(), &summary), 0);
+        QCOMPARE(Bytes(summary), QByteArray("DONE : 0 ignored, 198 parsed, 2 changed"));
+        QCOMPARE(Bytes(other.SettingsText()), Bytes(one.SettingsText()));
+        QCOMPARE(Bytes(one.EndParse()), QByteArray("DONE : 1 ignored, 2 parsed, 2 changed"));
+        QCOMPARE(Counts(other.DeviceParse()), QList<int>({0, 0, 0}));
+
+        // Writers of two models, interleaved: each lists its own banks.
+        CSettings third;
+        third.m_bank0.mycall = "THIRD";
+        one.ResetWriter();
+        third.ResetWriter();
+        QByteArray fromOne, fromThird;
+        for (int i = 0; i < kSettingsTextLines; ++i) {
+            fromOne += Bytes(one.NextLine()) + "\r\n";
+            fromThird += Bytes(third.NextLine()) + "\r\n";
+        }
+        QCOMPARE(fromOne, Bytes(one.SettingsText()));
+        QCOMPARE(fromThird, Bytes(third.SettingsText()));
+        QVERIFY(fromThird.contains("MYCALL THIRD\r\n"));
+        QVERIFY(!fromOne.contains("THIRD"));
+    }
+
+    // Cursors of the caller's on one model: two parses into different banks and two writers,
+    // none moving another or the device exchange's.
+    void cursorsAreIndependent()
+    {
+        CSettings settings;
+        settings.BeginParse();
+        settings.ParseLine("BANK 1");
+        ParseCursor a, b;
+        settings.BeginParse(a);
+        settings.BeginParse(b);
+        settings.ParseLine(b, "BANK 1");
+        settings.ParseLine(a, "TXD 1");
+        settings.ParseLine(b, "TXD 2");
+        settings.ParseLine(b, "noise");
+        QCOMPARE(settings.m_bank0.txd, 1);
+        QCOMPARE(settings.m_bank1.txd, 2);
+        QCOMPARE(Bytes(CSettings::EndParse(a)), QByteArray("DONE : 0 ignored, 1 parsed, 1 changed"));
+        QCOMPARE(Bytes(CSettings::EndParse(b)), QByteArray("DONE : 1 ignored, 1 parsed, 1 changed"));
+        QCOMPARE(settings.DeviceParse().bank, 1);
+        QCOMPARE(Bytes(settings.EndParse()), QByteArray("DONE : 0 ignored, 0 parsed, 0 changed"));
+
+        WriteCursor first, second;
+        CSettings::ResetWriter(first);
+        CSettings::ResetWriter(second);
+        settings.ResetWriter();
+        QCOMPARE(Bytes(settings.NextLine(first)), QByteArray("BANK 0"));
+        QCOMPARE(Bytes(settings.NextLine(first)), QByteArray("AMODE GPS"));
+        QCOMPARE(Bytes(settings.NextLine(second)), QByteArray("BANK 0"));
+        QCOMPARE(Bytes(settings.NextLine(first)), QByteArray("ABAUD 4800"));
+        QCOMPARE(Bytes(settings.NextLine()), QByteArray("BANK 0"));
+        QCOMPARE(Bytes(settings.NextLine(second)), QByteArray("AMODE GPS"));
+        QCOMPARE(settings.DeviceWrite().index, 0);
     }
 
     void roundTripBytes()
     {
-        CBank &b = g_settings.m_bank1;
+        CSettings saved;
+        CBank &b = saved.m_bank1;
         b.tsymcode = '\0';
         b.tstat = std::string("\x01\xff tab\there ", 13);
         b.abaud = INT32_MIN;
         b.mycall = "%";          // a lone % reads back as the empty text
         b.tsoffset = -17;
         const QString path = Path("round.txt");
-        QCOMPARE(g_settings.SaveFile(path.toStdString()), 0);
-        QByteArray saved = ReadFile(path);
-        QCOMPARE(saved.count("\r\n"), 200);
-        QVERIFY(saved.endsWith("LEDS TRUE\r\n"));
-        QVERIFY(!saved.contains("\r\n\r\n"));
+        QCOMPARE(saved.SaveFile(path.toStdString()), 0);
+        QByteArray bytes = ReadFile(path);
+        QCOMPARE(bytes.count("\r\n"), 200);
+        QVERIFY(bytes.endsWith("LEDS TRUE\r\n"));
+        QVERIFY(!bytes.contains("\r\n\r\n"));
 
-        CSettings before = g_settings;
-        g_settings = CSettings();
+        CSettings settings;
         std::string summary;
-        QCOMPARE(g_settings.LoadFile(path.toStdString(), &summary), 0);
+        QCOMPARE(settings.LoadFile(path.toStdString(), &summary), 0);
         QCOMPARE(Bytes(summary), QByteArray("DONE : 0 ignored, 198 parsed, 5 changed"));
-        QCOMPARE(g_settings.m_bank1.tsymcode, '\0');
-        QCOMPARE(Bytes(g_settings.m_bank1.tstat), Bytes(before.m_bank1.tstat));
-        QCOMPARE(g_settings.m_bank1.abaud, INT32_MIN);
-        QCOMPARE(g_settings.m_bank1.mycall, std::string());
-        QCOMPARE(g_settings.m_bank1.tsoffset, -17);
-        QCOMPARE(Bytes(g_settings.SettingsText()).replace("MYCALL %", "MYCALL x"),
-                 saved.replace("MYCALL %", "MYCALL x"));
+        QCOMPARE(settings.m_bank1.tsymcode, '\0');
+        QCOMPARE(Bytes(settings.m_bank1.tstat), Bytes(saved.m_bank1.tstat));
+        QCOMPARE(settings.m_bank1.abaud, INT32_MIN);
+        QCOMPARE(settings.m_bank1.mycall, std::string());
+        QCOMPARE(settings.m_bank1.tsoffset, -17);
+        QCOMPARE(Bytes(settings.SettingsText()).replace("MYCALL %", "MYCALL x"),
+                 bytes.replace("MYCALL %", "MYCALL x"));
     }
 
     void startStateLoadCounts()
     {
+        CSettings settings;
         const QString path = Path("defaults.txt");
-        QCOMPARE(g_settings.SaveFile(path.toStdString()), 0);
+        QCOMPARE(settings.SaveFile(path.toStdString()), 0);
         std::string summary;
-        QCOMPARE(g_settings.LoadFile(path.toStdString(), &summary), 0);
+        QCOMPARE(settings.LoadFile(path.toStdString(), &summary), 0);
         QCOMPARE(Bytes(summary), QByteArray("DONE : 0 ignored, 198 parsed, 0 changed"));
     }
 
@@ -227,62 +401,71 @@ private slots:
         QFETCH(QByteArray, summary);
         const QString path = Path("ends.txt");
         WriteFile(path, content);
+        CSettings settings;
         std::string got;
-        QCOMPARE(g_settings.LoadFile(path.toStdString(), &got), 0);
+        QCOMPARE(settings.LoadFile(path.toStdString(), &got), 0);
         QCOMPARE(Bytes(got), summary);
-        QCOMPARE(g_settings.GetBank(), 0);
-        QCOMPARE(g_settings.m_bank1.mycall, std::string("A"));
-        QCOMPARE(g_settings.m_bank1.abaud, 1);
-        QCOMPARE(g_settings.m_bank1.txd, 2);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("NOCALL"));
+        QCOMPARE(settings.GetBank(), 0);
+        QCOMPARE(settings.m_bank1.mycall, std::string("A"));
+        QCOMPARE(settings.m_bank1.abaud, 1);
+        QCOMPARE(settings.m_bank1.txd, 2);
+        QCOMPARE(settings.m_bank0.mycall, std::string("NOCALL"));
     }
 
     void fileWithoutBankLinesChangesCurrentBank()
     {
         const QString path = Path("nobank.txt");
         WriteFile(path, "MYCALL B1\r\n");
-        g_settings.SetBank(1);
-        QCOMPARE(g_settings.LoadFile(path.toStdString()), 0);
-        QCOMPARE(g_settings.m_bank1.mycall, std::string("B1"));
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("NOCALL"));
-        QCOMPARE(g_settings.GetBank(), 1);
+        CSettings settings;
+        settings.SetBank(1);
+        QCOMPARE(settings.LoadFile(path.toStdString()), 0);
+        QCOMPARE(settings.m_bank1.mycall, std::string("B1"));
+        QCOMPARE(settings.m_bank0.mycall, std::string("NOCALL"));
+        QCOMPARE(settings.GetBank(), 1);
     }
 
     void loadDuringDeviceParseLeavesItAlone()
     {
         const QString path = Path("during.txt");
         WriteFile(path, "BANK 0\r\nMYCALL FILE\r\njunk\r\n");
-        g_settings.BeginParse();
-        g_settings.ParseLine("BANK 1\r");
-        g_settings.ParseLine("TXD 5\r");
-        g_settings.ParseLine("noise\r");
+        CSettings settings;
+        settings.BeginParse();
+        settings.ParseLine("BANK 1\r");
+        settings.ParseLine("TXD 5\r");
+        settings.ParseLine("noise\r");
         std::string summary;
-        QCOMPARE(g_settings.LoadFile(path.toStdString(), &summary), 0);
+        QCOMPARE(settings.LoadFile(path.toStdString(), &summary), 0);
         QCOMPARE(Bytes(summary), QByteArray("DONE : 1 ignored, 1 parsed, 1 changed"));
-        g_settings.ParseLine("QUIET 3\r");       // still goes to the read's bank 1
-        QCOMPARE(Bytes(g_settings.EndParse()), QByteArray("DONE : 1 ignored, 2 parsed, 2 changed"));
-        QCOMPARE(g_settings.m_bank1.quiet, 3);
-        QCOMPARE(g_settings.m_bank0.quiet, 10);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("FILE"));
+        settings.ParseLine("QUIET 3\r");       // still goes to the read's bank 1
+        QCOMPARE(Bytes(settings.EndParse()), QByteArray("DONE : 1 ignored, 2 parsed, 2 changed"));
+        QCOMPARE(settings.m_bank1.quiet, 3);
+        QCOMPARE(settings.m_bank0.quiet, 10);
+        QCOMPARE(settings.m_bank0.mycall, std::string("FILE"));
     }
 
     void saveDuringDeviceWriteLeavesItAlone()
     {
-        g_settings.ResetWriter();
+        CSettings settings;
+        settings.ResetWriter();
         for (int i = 0; i < 50; ++i)
-            g_settings.NextLine();
-        QCOMPARE(g_settings.SaveFile(Path("mid.txt").toStdString()), 0);
-        QCOMPARE(Bytes(g_settings.NextLine()), QByteArray("BPERIOD 0"));
+            settings.NextLine();
+        QCOMPARE(settings.SaveFile(Path("mid.txt").toStdString()), 0);
+        QCOMPARE(Bytes(settings.SettingsText()), Golden("banks-defaults.txt"));
+        QCOMPARE(Bytes(settings.NextLine()), QByteArray("BPERIOD 0"));
     }
 
     void unopenablePaths()
     {
-        g_settings.m_nIgnored = 11;
-        QCOMPARE(g_settings.LoadFile(Path("missing.txt").toStdString()), 1);
-        QCOMPARE(g_settings.LoadFile(m_dir.path().toStdString()), 1);  // a folder
-        QCOMPARE(g_settings.m_nIgnored, 11);
-        QCOMPARE(g_settings.SaveFile(Path("no/such/dir/x.txt").toStdString()), 1);
-        QCOMPARE(g_settings.SaveFile(m_dir.path().toStdString()), 1);
+        // A device read under way keeps its counts through loads that fail.
+        CSettings settings;
+        settings.BeginParse();
+        settings.ParseLine("junk");
+        settings.ParseLine("TXD 3");
+        QCOMPARE(settings.LoadFile(Path("missing.txt").toStdString()), 1);
+        QCOMPARE(settings.LoadFile(m_dir.path().toStdString()), 1);  // a folder
+        QCOMPARE(Counts(settings.DeviceParse()), QList<int>({1, 1, 1}));
+        QCOMPARE(settings.SaveFile(Path("no/such/dir/x.txt").toStdString()), 1);
+        QCOMPARE(settings.SaveFile(m_dir.path().toStdString()), 1);
     }
 
     // A save that fails part-way (here: the file-size limit, as a full disk would) reports 1 and
@@ -291,13 +474,14 @@ private slots:
     {
         const QString path = Path("keep.txt");
         WriteFile(path, "OLD\r\n");
+        const CSettings settings;
         struct rlimit old;
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
         auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit small = old;
         small.rlim_cur = 1000;  // a settings file is about 3 KB
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const int result = g_settings.SaveFile(path.toStdString());
+        const int result = settings.SaveFile(path.toStdString());
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);
         QCOMPARE(result, 1);

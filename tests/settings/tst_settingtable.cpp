@@ -9,8 +9,6 @@ class TestSettingTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { g_settings = CSettings(); }
-
     void countsByType()
     {
         int counts[4] = {};
@@ -65,49 +63,80 @@ private slots:
         QFETCH(int, type);
         QFETCH(QByteArray, text);
         const Setting &s = g_settingTable[size_t(index)];
+        const CSettings settings;
         QCOMPARE(QString(s.key), key);
         QCOMPARE(int(s.type), type);
-        QCOMPARE(QByteArray::fromStdString(ValueText(s, 0)), text);
-        QCOMPARE(QByteArray::fromStdString(ValueText(s, 1)), text);
+        QCOMPARE(QByteArray::fromStdString(settings.ValueText(s, 0)), text);
+        QCOMPARE(QByteArray::fromStdString(settings.ValueText(s, 1)), text);
     }
 
-    // Every entry points at the field of the same name in both banks (no crossed wiring).
-    void entriesPointIntoBothBanks()
+    // Every entry selects a field of its own: CBank declares its fields in table order, so the
+    // offsets rise entry by entry (no entry crossed with another, none left out).
+    void entriesSelectTheirOwnField()
     {
+        CBank bank;
+        const auto *base = reinterpret_cast<const char *>(&bank);
+        ptrdiff_t previous = -1;
         for (const Setting &s : g_settingTable) {
-            auto *b0 = reinterpret_cast<const char *>(&g_settings.m_bank0);
-            auto *b1 = reinterpret_cast<const char *>(&g_settings.m_bank1);
-            auto *p0 = static_cast<const char *>(s.pBank0);
-            auto *p1 = static_cast<const char *>(s.pBank1);
-            QVERIFY(p0 >= b0 && p0 < b0 + sizeof(CBank));
-            QVERIFY(p1 >= b1 && p1 < b1 + sizeof(CBank));
-            QCOMPARE(p0 - b0, p1 - b1);
+            const void *field = s.type == SettingType::String      ? static_cast<void *>(&s.String(bank))
+                                : s.type == SettingType::Character ? static_cast<void *>(&s.Character(bank))
+                                                                   : static_cast<void *>(&s.Integer(bank));
+            const ptrdiff_t offset = static_cast<const char *>(field) - base;
+            QVERIFY2(offset > previous && offset < ptrdiff_t(sizeof(CBank)), s.key);
+            previous = offset;
         }
-        QCOMPARE(g_settingTable[69].pBank0, static_cast<void *>(&g_settings.m_bank0.mycall));
-        QCOMPARE(g_settingTable[98].pBank1, static_cast<void *>(&g_settings.m_bank1.leds));
+        QCOMPARE(&g_settingTable[0].String(bank), &bank.amode);
+        QCOMPARE(&g_settingTable[13].Character(bank), &bank.tsymcode);
+        QCOMPARE(&g_settingTable[14].Character(bank), &bank.tsymtable);
+        QCOMPARE(&g_settingTable[69].String(bank), &bank.mycall);
+        QCOMPARE(&g_settingTable[98].Integer(bank), &bank.leds);
+    }
+
+    // The table serves every model: an entry reaches into whichever bank it is given.
+    void entriesServeAnyBank()
+    {
+        CSettings one, two;
+        const Setting &mycall = g_settingTable[69];
+        mycall.String(two.Bank(1)) = "K1ABC";
+        QCOMPARE(two.m_bank1.mycall, std::string("K1ABC"));
+        QCOMPARE(two.m_bank0.mycall, std::string("NOCALL"));
+        QCOMPARE(one.m_bank1.mycall, std::string("NOCALL"));
+        QCOMPARE(g_settings.m_bank1.mycall, std::string("NOCALL"));
+        QCOMPARE(two.ValueText(mycall, 1), std::string("K1ABC"));
+        QCOMPARE(one.ValueText(mycall, 1), std::string("NOCALL"));
     }
 
     void bankSelectionAndCopy()
     {
-        QCOMPARE(g_settings.GetBank(), 0);
-        QCOMPARE(&g_settings.CurrentValues(), &g_settings.m_bank0);
-        g_settings.SetBank(2);  // any bank but 0 is bank 1
-        QCOMPARE(&g_settings.CurrentValues(), &g_settings.m_bank1);
-        g_settings.SetBank(1);
-        g_settings.m_bank1.mycall = "N0CALL-9";
-        g_settings.m_bank1.tsymcode = '\0';
-        g_settings.m_bank1.abaud = -7;
-        g_settings.m_nWriteIndex = 5;
-        g_settings.CopyBank();
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("N0CALL-9"));
-        QCOMPARE(g_settings.m_bank0.tsymcode, '\0');
-        QCOMPARE(g_settings.m_bank0.abaud, -7);
-        QCOMPARE(g_settings.GetBank(), 1);
-        QCOMPARE(g_settings.m_nWriteIndex, 5);
-        g_settings.SetBank(0);
-        g_settings.m_bank0.mycall = "X";
-        g_settings.CopyBank();
-        QCOMPARE(g_settings.m_bank1.mycall, std::string("X"));
+        CSettings settings;
+        QCOMPARE(settings.GetBank(), 0);
+        QCOMPARE(&settings.CurrentValues(), &settings.m_bank0);
+        settings.SetBank(2);  // any bank but 0 is bank 1
+        QCOMPARE(&settings.CurrentValues(), &settings.m_bank1);
+        QCOMPARE(&settings.Bank(2), &settings.m_bank1);
+        settings.SetBank(1);
+        settings.m_bank1.mycall = "N0CALL-9";
+        settings.m_bank1.tsymcode = '\0';
+        settings.m_bank1.abaud = -7;
+        settings.ResetWriter();
+        for (int i = 0; i < 6; ++i)  // "BANK 0" and five settings
+            settings.NextLine();
+        settings.BeginParse();
+        settings.ParseLine("junk");
+        settings.CopyBank();
+        QCOMPARE(settings.m_bank0.mycall, std::string("N0CALL-9"));
+        QCOMPARE(settings.m_bank0.tsymcode, '\0');
+        QCOMPARE(settings.m_bank0.abaud, -7);
+        QCOMPARE(settings.GetBank(), 1);
+        // The device exchange goes on where it was.
+        QCOMPARE(settings.DeviceWrite().bank, 0);
+        QCOMPARE(settings.DeviceWrite().index, 5);
+        QCOMPARE(settings.DeviceParse().ignored, 1);
+        settings.SetBank(0);
+        settings.m_bank0.mycall = "X";
+        settings.CopyBank();
+        QCOMPARE(settings.m_bank1.mycall, std::string("X"));
+        QCOMPARE(g_settings.m_bank0.mycall, std::string("NOCALL"));
     }
 
     void findSetting_data()
