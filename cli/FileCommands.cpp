@@ -20,7 +20,12 @@ void WriteStdout(const std::string &text)
 
 bool LoadSettingsFile(const std::string &path, std::string &summary)
 {
-    if (g_settings.LoadFile(path, &summary) != 0) {
+    return LoadSettingsFile(g_settings, path, summary);
+}
+
+bool LoadSettingsFile(CSettings &settings, const std::string &path, std::string &summary)
+{
+    if (settings.LoadFile(path, &summary) != 0) {
         std::cerr << "rezar-cli: cannot open " << path << "\n";
         return false;
     }
@@ -31,7 +36,7 @@ int CmdDefaults(const CliOptions &options)
 {
     if (!options.args.empty())
         return UsageError("defaults takes no arguments");
-    WriteStdout(g_settings.SettingsText());
+    WriteStdout(CSettings().SettingsText());
     return ExitDone;
 }
 
@@ -39,36 +44,38 @@ int CmdLoad(const CliOptions &options)
 {
     if (options.args.empty())
         return UsageError("load needs at least one FILE");
+    CSettings settings;
     for (const std::string &path : options.args) {
         std::string summary;
-        if (!LoadSettingsFile(path, summary))
+        if (!LoadSettingsFile(settings, path, summary))
             return ExitFailed;
         std::cerr << path << ": " << summary << "\n";
     }
-    WriteStdout(g_settings.SettingsText());
+    WriteStdout(settings.SettingsText());
     return ExitDone;
 }
 
 namespace {
 
 // The settings text of both banks, one entry per line.
-std::vector<std::string> TextLines()
+std::vector<std::string> TextLines(const CSettings &settings)
 {
     std::vector<std::string> lines;
-    g_settings.ResetWriter();
-    for (std::string line = g_settings.NextLine(); !line.empty(); line = g_settings.NextLine())
+    WriteCursor cursor;
+    CSettings::ResetWriter(cursor);
+    for (std::string line = settings.NextLine(cursor); !line.empty(); line = settings.NextLine(cursor))
         lines.push_back(line);
     return lines;
 }
 
 // The lines of `path` loaded over the defaults.
-bool LinesOfFile(const std::string &path, const CSettings &defaults, std::vector<std::string> &lines)
+bool LinesOfFile(const std::string &path, std::vector<std::string> &lines)
 {
-    g_settings = defaults;
+    CSettings settings;
     std::string summary;
-    if (!LoadSettingsFile(path, summary))
+    if (!LoadSettingsFile(settings, path, summary))
         return false;
-    lines = TextLines();
+    lines = TextLines(settings);
     return true;
 }
 
@@ -79,16 +86,14 @@ int CmdDiff(const CliOptions &options)
     if (options.args.empty() || options.args.size() > 2)
         return UsageError("diff needs FILE A and at most one FILE B");
 
-    const CSettings defaults = g_settings;
     std::vector<std::string> a, b;
-    if (!LinesOfFile(options.args[0], defaults, a))
+    if (!LinesOfFile(options.args[0], a))
         return ExitFailed;
     if (options.args.size() == 2) {
-        if (!LinesOfFile(options.args[1], defaults, b))
+        if (!LinesOfFile(options.args[1], b))
             return ExitFailed;
     } else {
-        g_settings = defaults;
-        b = TextLines();
+        b = TextLines(CSettings());
     }
 
     // Both texts list the same keys in the same order, so lines pair up one to one; values are

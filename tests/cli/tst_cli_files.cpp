@@ -16,6 +16,13 @@ Run Cli(const QStringList &args)
             p.readAllStandardError()};
 }
 
+// A settings text checked in under tests/data.
+QByteArray Golden(const char *name)
+{
+    QFile f(QStringLiteral(REZAR_TEST_DATA "/") + QLatin1String(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestCliFiles : public QObject {
@@ -41,6 +48,7 @@ private slots:
             QVERIFY2(lines[i].endsWith('\r'), lines[i]);
         QVERIFY(r.out.startsWith("BANK 0\r\nAMODE GPS\r\nABAUD 4800\r\n"));
         QCOMPARE(lines[100], QByteArray("BANK 1\r"));
+        QCOMPARE(r.out, Golden("banks-defaults.txt"));
     }
 
     void loadAppliesFilesInOrder()
@@ -57,6 +65,17 @@ private slots:
         QVERIFY(r.out.indexOf("TXD 50") > bank1);
         QVERIFY(r.out.contains(QByteArray("TSYMCODE \0\r\n", 12)));
         QCOMPARE(r.out.count("MYCALL NOCALL"), 1);  // bank 0 kept its default
+
+        // Exactly the defaults but for those three lines of bank 1.
+        QByteArray expected = Golden("banks-defaults.txt");
+        const qsizetype bank1Expected = expected.indexOf("BANK 1\r\n");
+        QVERIFY(bank1Expected > 0);
+        QByteArray tail = expected.mid(bank1Expected);
+        tail.replace("MYCALL NOCALL\r\n", "MYCALL K1ABC\r\n")
+            .replace("TXD 30\r\n", "TXD 50\r\n")
+            .replace("TSYMCODE >\r\n", QByteArray("TSYMCODE \0\r\n", 12));
+        expected = expected.left(bank1Expected) + tail;
+        QCOMPARE(r.out, expected);
     }
 
     void diff()
