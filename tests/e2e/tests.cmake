@@ -3,6 +3,6 @@
 foreach(suite read write flash)
   rezar_add_test(tst_e2e_${suite}
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_e2e_${suite}.cpp ${CMAKE_CURRENT_LIST_DIR}/E2eHarness.h
-    LIBS rezar_settings LABELS e2e)
+    LIBS Qt6::Core LABELS e2e)
   add_dependencies(tst_e2e_${suite} rezar-sim rezar-cli)
 endforeach()

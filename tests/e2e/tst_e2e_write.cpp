@@ -16,7 +16,7 @@ private slots:
         const QByteArray file = kOddSettings + "BANK 0\r\nALIAS2 WIDE2-2\r\nBANK 1\r\nLEDS FALSE\r\n";
         const QString path = WriteFile(m_dir.filePath("write.txt"), file);
         const QString dump = m_dir.filePath("dump.txt");
-        const QByteArray expected = ExpectedText(file.split('\n'));
+        const QByteArray expected = Golden("banks-written.txt");
 
         CSimProcess sim;
         QString port;

@@ -10,8 +10,6 @@
 //
 // Reads wait with a deadline and return as soon as what they wait for has come.
 
-#include "Settings.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QElapsedTimer>
@@ -231,18 +229,6 @@ inline const char kOddBytes[] = "BANK 0\r\nMYCALL %\r\nTXD -17\r\nTSYMCODE \0\r\
                                 "BANK 1\r\nGALT -2147483648\r\nBTEXT  two  blanks \r\n";
 inline const QByteArray kOddSettings(kOddBytes, sizeof kOddBytes - 1);
 
-// The settings text the model gives after parsing `lines` over the defaults; g_settings is
-// left holding those banks.
-inline QByteArray ExpectedText(const QList<QByteArray> &lines)
-{
-    g_settings = CSettings();
-    g_settings.BeginParse();
-    for (const QByteArray &line : lines)
-        g_settings.ParseLine(line.toStdString());
-    g_settings.EndParse();
-    return QByteArray::fromStdString(g_settings.SettingsText());
-}
-
 inline QByteArray ReadFile(const QString &path)
 {
     QFile file(path);
@@ -255,4 +241,10 @@ inline QString WriteFile(const QString &path, const QByteArray &bytes)
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
     return path;
+}
+
+// A settings text checked in under tests/data, byte for byte.
+inline QByteArray Golden(const char *name)
+{
+    return ReadFile(QStringLiteral(REZAR_TEST_DATA "/") + QLatin1String(name));
 }

@@ -2,6 +2,8 @@
 
 #include "sim/SimHarness.h"
 
+#include "Settings.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -50,7 +52,7 @@ private slots:
     void exportListsBothBanks()
     {
         const QString settings = Write("odd.txt", kOddSettings);
-        const QByteArray expected = "EXPORT\r\n" + ExpectedText(kOddSettings.split('\n')) + ":";
+        const QByteArray expected = "EXPORT\r\n" + Golden("banks-odd.txt") + ":";
         QVERIFY(expected.contains(QByteArray("TSYMCODE \0\r\n", 12)));
         QVERIFY(expected.contains("MYCALL %\r\n"));
 
@@ -67,11 +69,11 @@ private slots:
     void menuLinesChangeTheBanks()
     {
         const QString dump = m_dir.filePath("menu-dump.txt");
-        const QList<QByteArray> lines = {"mycall k1abc", "BANK 1", "TXD -5", "ALIAS1 %",
-                                         QByteArray("TSYMCODE \0", 10), "bogus", "BANK 0 "};
-        const QByteArray sent = QByteArray("mycall k1abc\r\nBANK 1\nTXD -5\rALIAS1 %\r\n")
-                                + QByteArray("TSYMCODE \0\r\n", 12) + "bogus\r\nBANK 0 \r\n";
-        const QByteArray expected = ExpectedText(lines);
+        // QUIET keeps its value and ":EXPORT" is the device's own echo: neither is answered
+        // nor logged as a change.
+        const QByteArray sent = QByteArray("mycall k1abc\r\nBANK 1\nTXD -5\rALIAS1 %\r\nQUIET 10\r\n")
+                                + QByteArray("TSYMCODE \0\r\n", 12) + "bogus\r\n:EXPORT\r\nBANK 0 \r\n";
+        const QByteArray expected = Golden("banks-menu-lines.txt");
 
         CSimProcess sim;
         CPortEnd port;
@@ -89,6 +91,11 @@ private slots:
         const QByteArray log = sim.Log();
         QVERIFY2(log.contains("bank 0: mycall NOCALL -> k1abc"), log);
         QVERIFY2(log.contains("bank 1: tsymcode > -> \\x00"), log);
+        QVERIFY2(log.contains("bank 1: txd 30 -> -5"), log);
+        QVERIFY2(log.contains("menu: BANK 1\n"), log);
+        QVERIFY2(log.contains("menu: unknown command bogus\n"), log);
+        QVERIFY2(log.contains("menu: unknown command BANK 0 \n"), log);
+        QVERIFY2(!log.contains("quiet") && !log.contains("EXPORT\n"), log);
     }
 
     void bootloader_data()
@@ -228,21 +235,23 @@ private slots:
 
         // What a reader of the listing makes of it: the banks exactly, and the noise as lines
         // that it ignores, as many as the sim says it sent.
-        const QByteArray defaults = ExpectedText({});
-        g_settings.m_bank0.mycall = "changed";
+        CSettings reader;
+        reader.m_bank0.mycall = "changed";
         QList<QByteArray> lines = listing.split('\n');
         lines.removeLast();  // the prompt, which has no line end and is no line yet
-        g_settings.BeginParse();
+        reader.BeginParse();
+        int ignored = 0;
         for (const QByteArray &line : lines)
-            g_settings.ParseLine(line.toStdString());
-        const std::string summary = g_settings.EndParse();
-        QCOMPARE(QByteArray::fromStdString(g_settings.SettingsText()), defaults);
+            ignored += reader.ParseLine(line.toStdString()) == LineEffect::Ignored;
+        const std::string summary = reader.EndParse();
+        QCOMPARE(QByteArray::fromStdString(reader.SettingsText()), Golden("banks-defaults.txt"));
         QVERIFY(sim.WaitForLog("noise lines", 2000));
         const QByteArray log = sim.Log();
         const QRegularExpressionMatch noise =
             QRegularExpression("200 lines, (\\d+) noise lines").match(QString::fromLatin1(log));
         QVERIFY2(noise.hasMatch() && noise.captured(1).toInt() > 0, log);
         QCOMPARE(summary, "DONE : " + noise.captured(1).toStdString() + " ignored, 198 parsed, 1 changed");
+        QCOMPARE(ignored, noise.captured(1).toInt());
     }
 
     void hangUpAfterLines()
@@ -331,7 +340,7 @@ private slots:
         QCOMPARE(sim.WaitForExit(5000), 0);
         QVERIFY(sim.Log().trimmed().endsWith("stopped"));
         QVERIFY(!QFileInfo(link).isSymLink());
-        QCOMPARE(ReadFile(dump), ExpectedText(kOddSettings.split('\n')));
+        QCOMPARE(ReadFile(dump), Golden("banks-odd.txt"));
     }
 
     void usage_data()
