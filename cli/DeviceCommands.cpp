@@ -1,10 +1,11 @@
-// rezar-cli ports, read, write and flash: the device link of the Comms page, polled from a loop.
+// rezar-cli ports, read, write and flash: the Comms page's device link, polled from a loop.
 
 #include "DeviceCommands.h"
 
 #include "FileCommands.h"
 #include "DeviceLink.h"
 #include "Settings.h"
+#include "TraceSerialPort.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -20,139 +21,6 @@
 
 namespace {
 
-constexpr int kPollMs = 100;  // the Comms page's timer
-
-// A byte string as one readable line: control bytes and backslashes escaped.
-std::string Escaped(const std::string &bytes)
-{
-    std::string text;
-    for (unsigned char c : bytes) {
-        if (c == '\\')
-            text += "\\\\";
-        else if (c == '\r')
-            text += "\\r";
-        else if (c == '\n')
-            text += "\\n";
-        else if (c >= 0x20 && c < 0x7F)
-            text += char(c);
-        else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            text += hex;
-        }
-    }
-    return text;
-}
-
-// The trace file: one line per write and per run of received bytes (a run ends at a line
-// feed, a silent read or a write), stamped with milliseconds since the start.
-class CTrace {
-public:
-    bool Open(const std::string &path)
-    {
-        m_file = std::fopen(path.c_str(), "w");
-        if (!m_file)
-            return false;
-        m_clock.start();
-        std::fputs("# rezar-cli trace: milliseconds since start, '>' sent to the device, "
-                   "'<' received from it, bytes with \\r \\n \\\\ and \\xNN escapes\n", m_file);
-        return true;
-    }
-    ~CTrace()
-    {
-        if (m_file) {
-            EndRun();
-            std::fclose(m_file);
-        }
-    }
-    bool IsOpen() const { return m_file != nullptr; }
-
-    void Note(const std::string &text)
-    {
-        EndRun();
-        Line('#', text);
-    }
-    void Sent(const std::string &bytes)
-    {
-        EndRun();
-        Line('>', Escaped(bytes));
-    }
-    void Received(const std::string &bytes)
-    {
-        if (m_run.empty())
-            m_runStart = m_clock.elapsed();
-        m_run += bytes;
-        if (!bytes.empty() && bytes.back() == '\n')
-            EndRun();
-    }
-    void EndRun()
-    {
-        if (m_run.empty())
-            return;
-        std::fprintf(m_file, "%8lld < %s\n", static_cast<long long>(m_runStart), Escaped(m_run).c_str());
-        m_run.clear();
-        std::fflush(m_file);
-    }
-
-private:
-    void Line(char direction, const std::string &text)
-    {
-        std::fprintf(m_file, "%8lld %c %s\n", static_cast<long long>(m_clock.elapsed()), direction,
-                     text.c_str());
-        std::fflush(m_file);
-    }
-
-    std::FILE *m_file = nullptr;
-    QElapsedTimer m_clock;
-    std::string m_run;
-    qint64 m_runStart = 0;
-};
-
-// The system's port with every byte and every open and close written to the trace.
-class CTracedPort : public ISerialPort {
-public:
-    explicit CTracedPort(CTrace &trace) : m_port(CreateSystemSerialPort()), m_trace(trace) {}
-
-    bool Open(const std::string &name) override
-    {
-        const bool opened = m_port->Open(name);
-        m_trace.Note((opened ? "opened " : "failed to open ") + name);
-        return opened;
-    }
-    bool IsOpen() const override { return m_port->IsOpen(); }
-    int32_t Read(char *buffer, int32_t count) override
-    {
-        const int32_t n = m_port->Read(buffer, count);
-        if (n > 0)
-            m_trace.Received(std::string(buffer, size_t(n)));
-        else
-            m_trace.EndRun();
-        if (m_port->Failed())
-            m_trace.Note("read failed");
-        return n;
-    }
-    int32_t Write(const char *buffer, int32_t count) override
-    {
-        m_trace.Sent(std::string(buffer, size_t(count)));
-        const int32_t n = m_port->Write(buffer, count);
-        if (m_port->Failed())
-            m_trace.Note("write failed");
-        return n;
-    }
-    void Close() override
-    {
-        if (m_port->IsOpen())
-            m_trace.Note("closed");
-        m_port->Close();
-    }
-    bool Failed() const override { return m_port->Failed(); }
-    PortError OpenError() const override { return m_port->OpenError(); }
-
-private:
-    std::unique_ptr<ISerialPort> m_port;
-    CTrace &m_trace;
-};
-
 bool IsTerminal(std::FILE *stream)
 {
 #ifdef Q_OS_UNIX
@@ -164,9 +32,9 @@ bool IsTerminal(std::FILE *stream)
 }
 
 // What the system says about a port that did not open, with what the user can do about it.
-void ExplainOpenFailure(const std::string &port)
+void ExplainOpenFailure(const CDeviceLink &link, const std::string &port)
 {
-    const PortError error = g_deviceLink.m_portError;
+    const PortError &error = link.LastOpenError();
     const std::string where = error.path.empty() || error.path == port ? port : port + " (" + error.path + ")";
     std::cerr << "rezar-cli: " << where << ": ";
     switch (error.kind) {
@@ -198,8 +66,8 @@ void ExplainOpenFailure(const std::string &port)
 // Status lines on stderr, the debug line too with -v; a bar for a firmware transfer on a terminal.
 class CReporter {
 public:
-    CReporter(const CliOptions &options, bool progressBar)
-        : m_bVerbose(options.verbose), m_bBar(progressBar && IsTerminal(stderr))
+    CReporter(const CDeviceLink &link, const CliOptions &options, bool progressBar)
+        : m_link(link), m_bVerbose(options.verbose), m_bBar(progressBar && IsTerminal(stderr))
     {
     }
     ~CReporter() { EndBar(); }
@@ -208,7 +76,7 @@ public:
     bool Update()
     {
         bool changed = false;
-        const std::string status = g_deviceLink.GetStatus();
+        const std::string status = m_link.GetStatus();
         if (status != m_strStatus) {
             m_strStatus = status;
             changed = true;
@@ -217,12 +85,12 @@ public:
             else
                 Line(status);
         }
-        const std::string debug = g_deviceLink.GetStatusDebug();
+        const std::string debug = m_link.GetStatusDebug();
         if (debug != m_strDebug) {
             m_strDebug = debug;
             changed = true;
             if (m_bVerbose)
-                Line("  | " + Escaped(TrimLineEnd(debug)));
+                Line("  | " + EscapedBytes(TrimLineEnd(debug)));
         }
         return changed;
     }
@@ -243,12 +111,12 @@ private:
     }
     void DrawBar()
     {
-        const int64_t size = g_deviceLink.m_nFirmwareSize > 0 ? g_deviceLink.m_nFirmwareSize : 1;
-        const int64_t percent = std::clamp<int64_t>(int64_t(g_deviceLink.m_nBytesSent) * 100 / size, 0, 100);
+        const int64_t size = m_link.FirmwareSize() > 0 ? m_link.FirmwareSize() : 1;
+        const int64_t percent = std::clamp<int64_t>(int64_t(m_link.BytesSent()) * 100 / size, 0, 100);
         constexpr int kWidth = 40;
         const int filled = int(percent * kWidth / 100);
         std::cerr << "\r[" << std::string(size_t(filled), '#') << std::string(size_t(kWidth - filled), '.')
-                  << "] " << percent << "%  " << g_deviceLink.m_nBytesSent << " bytes" << std::flush;
+                  << "] " << percent << "%  " << m_link.BytesSent() << " bytes" << std::flush;
         m_bBarShown = true;
     }
     void EndBar()
@@ -258,6 +126,7 @@ private:
         m_bBarShown = false;
     }
 
+    const CDeviceLink &m_link;
     bool m_bVerbose;
     bool m_bBar;
     bool m_bBarShown = false;
@@ -265,30 +134,30 @@ private:
     std::string m_strDebug;
 };
 
-bool Running()
+int ExitCodeFor(LinkOutcome outcome)
 {
-    return g_deviceLink.m_nState != Idle && g_deviceLink.m_nState != Complete;
+    return outcome == LinkOutcome::Completed ? ExitDone : ExitFailed;
 }
 
-// Starts an operation and polls it every 100 ms to its end. Returns the exit code.
+// Starts an operation on `link` and polls it every poll period to its end. Returns the exit code.
 template <typename Start>
-int RunOperation(const CliOptions &options, const std::string &port, Start start,
-                 bool progressBar, const char *success, std::string *pSummary = nullptr)
+int RunOperation(const CliOptions &options, CDeviceLink &link, const std::string &port, Start start,
+                 bool progressBar, std::string *pSummary = nullptr)
 {
-    CTrace trace;
     if (!options.tracePath.empty()) {
-        if (!trace.Open(options.tracePath)) {
+        auto trace = std::make_shared<CTraceFile>();
+        if (!trace->Open(options.tracePath, "rezar-cli")) {
             std::cerr << "rezar-cli: cannot write " << options.tracePath << "\n";
             return ExitFailed;
         }
-        CDeviceLink::SetPortFactory([&trace] { return std::make_unique<CTracedPort>(trace); });
+        CDeviceLink::SetPortFactory([trace] { return WithTrace(CreateSystemSerialPort(), trace); });
     }
 
-    CReporter report(options, progressBar);
-    start();
+    CReporter report(link, options, progressBar);
+    const bool started = start();
     report.Update();
-    if (g_deviceLink.GetStatus() == "Failed to open Com port " + port)
-        ExplainOpenFailure(port);
+    if (!started && link.LastOpenError().kind != PortErrorKind::None)
+        ExplainOpenFailure(link, port);
 
     // Patience counts from the last sign of life: a byte from the device or a step forward.
     const qint64 patienceMs = qint64(options.timeoutSeconds) * 1000;
@@ -296,11 +165,11 @@ int RunOperation(const CliOptions &options, const std::string &port, Start start
     clock.start();
     quiet.start();
     qint64 nextPoll = 0;
-    int32_t state = g_deviceLink.m_nState;
+    LinkState state = link.State();
     int exitCode = ExitFailed;
     for (;;) {
-        if (!Running()) {
-            exitCode = report.Status() == success ? ExitDone : ExitFailed;
+        if (!link.IsRunning()) {
+            exitCode = ExitCodeFor(link.Outcome());
             break;
         }
         if (quiet.elapsed() >= patienceMs) {
@@ -313,15 +182,15 @@ int RunOperation(const CliOptions &options, const std::string &port, Start start
         if (wait > 0)
             QThread::msleep(static_cast<unsigned long>(wait));
         // A poll that overran (a firmware chunk) is not caught up with a burst of polls.
-        nextPoll = std::max(nextPoll + kPollMs, clock.elapsed());
-        g_deviceLink.Poll();
-        if (report.Update() || g_nIdlePolls == 0 || g_deviceLink.m_nState != state)
+        nextPoll = std::max(nextPoll + CDeviceLink::kPollMilliseconds, clock.elapsed());
+        link.Poll();
+        if (report.Update() || link.IdlePolls() == 0 || link.State() != state)
             quiet.restart();
-        state = g_deviceLink.m_nState;
+        state = link.State();
     }
     if (pSummary)
         *pSummary = report.Debug();
-    g_deviceLink.ClosePort();
+    link.ClosePort();
     CDeviceLink::SetPortFactory(nullptr);
     return exitCode;
 }
@@ -350,8 +219,9 @@ int CmdRead(const CliOptions &options)
         return UsageError("read needs PORT");
     const std::string &port = options.args[0];
     std::string summary;
-    const int result = RunOperation(
-        options, port, [&] { g_deviceLink.StartRead(port); }, false, "Read Complete", &summary);
+    CDeviceLink link(g_settings);
+    const int result =
+        RunOperation(options, link, port, [&] { return link.StartRead(port); }, false, &summary);
     if (result != ExitDone)
         return result;
     if (!options.verbose)
@@ -378,7 +248,8 @@ int CmdWrite(const CliOptions &options)
     if (!LoadSettingsFile(options.args[1], summary))
         return ExitFailed;
     std::cerr << options.args[1] << ": " << summary << "\n";
-    return RunOperation(options, port, [&] { g_deviceLink.StartWrite(port); }, false, "Write Complete");
+    CDeviceLink link(g_settings);
+    return RunOperation(options, link, port, [&] { return link.StartWrite(port); }, false);
 }
 
 int CmdFlash(const CliOptions &options)
@@ -387,6 +258,6 @@ int CmdFlash(const CliOptions &options)
         return UsageError("flash needs PORT and FIRMWARE");
     const std::string &port = options.args[0];
     const std::string &firmware = options.args[1];
-    return RunOperation(options, port, [&] { g_deviceLink.StartFirmware(port, firmware); }, true,
-                        "Firmware update complete");
+    CDeviceLink link(g_settings);
+    return RunOperation(options, link, port, [&] { return link.StartFirmware(port, firmware); }, true);
 }

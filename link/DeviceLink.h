@@ -2,7 +2,7 @@
 
 // The device link: the serial port, the state machine that reads and writes the device's
 // settings through its command menu, and the firmware loader that talks to its bootloader.
-// Everything runs on the caller's thread; Poll() is one 100 ms tick.
+// Everything runs on the caller's thread; Poll() is one tick of kPollMilliseconds.
 
 #include "SerialPort.h"
 
@@ -10,9 +10,11 @@
 #include <memory>
 #include <string>
 
+class CSettings;
 class QFile;
 
-enum LinkState : int32_t {
+// Where the running operation stands. The numbers are fixed: they show in logs and tests.
+enum class LinkState : int32_t {
     Idle = 0,
     Complete = 1,
     ReadAwaitBanner = 2,
@@ -27,23 +29,42 @@ enum LinkState : int32_t {
     LoaderSending = 11,
 };
 
+// How the last operation ended (or that one is under way).
+enum class LinkOutcome : int32_t {
+    None = 0,            // nothing started yet
+    Running = 1,
+    Completed = 2,       // read, write or firmware load done
+    Failed = 3,          // see OutcomeReason(): port not opened, firmware file, bootloader error
+    ConnectionLost = 4,  // the port failed while the operation ran
+};
+
 class CDeviceLink {
 public:
-    CDeviceLink();
+    // Poll() is meant to be called once per this period; every count of polls below relies on it.
+    static constexpr int kPollMilliseconds = 100;
+
+    // Reads land in `settings`, writes come from it; the link keeps a reference only.
+    explicit CDeviceLink(CSettings &settings);
     ~CDeviceLink();
     CDeviceLink(const CDeviceLink &) = delete;
     CDeviceLink &operator=(const CDeviceLink &) = delete;
 
     // The serial port.
     bool OpenPort(const std::string &name);
+    // Bytes read; 0 on silence or when the port failed (the connection is then lost).
     int32_t ReadPort(char *buffer, int32_t count);
+    // Bytes the port took; 0 without a port.
     int32_t WritePort(const char *buffer, int32_t count);
     void ClosePort();
 
-    void StartRead(const std::string &port);
-    void StartWrite(const std::string &port);
-    void StartFirmware(const std::string &port, const std::string &firmwarePath);
+    // Each ends what was running and opens `port`; false when the operation did not start
+    // (the status says why, Outcome() is Failed). A firmware file that cannot be read refuses
+    // the load before anything else, leaving a running operation alone.
+    bool StartRead(const std::string &port);
+    bool StartWrite(const std::string &port);
+    bool StartFirmware(const std::string &port, const std::string &firmwarePath);
     void Poll();
+    // One received line, with its CR or LF, as Poll hands it on.
     void HandleLine(std::string line);
 
     std::string GetStatus() const;
@@ -52,36 +73,58 @@ public:
     // "Couldn't open file %s") through the link, so the next poll does not wipe it.
     void SetStatus(const std::string &status, const std::string &debug);
 
-    // Where ports come from; an empty factory puts the system's serial port back.
-    static void SetPortFactory(PortFactory factory);
+    LinkState State() const { return m_state; }
+    bool IsRunning() const { return m_state != LinkState::Idle && m_state != LinkState::Complete; }
+    // Running while an operation is under way, else how the last one ended.
+    LinkOutcome Outcome() const { return IsRunning() ? LinkOutcome::Running : m_outcome; }
+    // Why the last operation failed or was cut off; empty otherwise.
+    const std::string &OutcomeReason() const { return m_strOutcomeReason; }
+    // Polls in a row without a received byte.
+    int32_t IdlePolls() const { return m_nIdlePolls; }
+    bool IsPortOpen() const { return m_hPort != nullptr; }
+    // The port name of the last operation that started.
+    const std::string &PortName() const { return m_strPortName; }
+    // Why the last OpenPort failed; kind None after one that succeeded.
+    const PortError &LastOpenError() const { return m_portError; }
+    const std::string &FirmwarePath() const { return m_strFirmwarePath; }
+    // Held from the start of a firmware load until its transfer ends.
+    bool IsFirmwareFileOpen() const { return m_fileFirmware != nullptr; }
+    int32_t BytesSent() const { return m_nBytesSent; }
+    int32_t FirmwareSize() const { return m_nFirmwareSize; }
 
-    // The open port; null while no port is open.
-    std::unique_ptr<ISerialPort> m_hPort;
-    int32_t m_nState = Idle;
-    std::string m_strStatus = "Select COM port and click Read or Write";
-    std::string m_strStatusDebug;
-    std::string m_strFirmwarePath;
-    // The firmware file from the start of a firmware load until its transfer ends; null otherwise.
-    std::unique_ptr<QFile> m_fileFirmware;
-    int32_t m_nBytesSent = 0;
-    int32_t m_nFirmwareSize = 0;
-    // The port name of the running operation, for "Lost connection on Com port %s".
-    std::string m_strPortName;
-    // Why the last OpenPort failed.
-    PortError m_portError;
+    // Where ports come from, for every link; an empty factory puts the system's serial port back.
+    static void SetPortFactory(PortFactory factory);
 
 private:
     bool Start(const std::string &port, LinkState target);
+    void Finish(LinkState state, LinkOutcome outcome, std::string reason = std::string());
     void EndOperation();
     void LoseConnection();
     void CloseFirmwareFile();
+    void TakeByte(char byte);
+    void SendNextLines();
     void LoaderAnswer(char byte);
     void LoaderIdentify(std::string &line);
     void LoaderErase();
     void LoaderSend();
-};
 
-extern CDeviceLink g_deviceLink;
-extern int32_t g_nIdlePolls;
-// Received bytes of the line not yet ended.
-extern std::string s_strRxLine;
+    CSettings &m_settings;
+    // The open port; null while no port is open.
+    std::unique_ptr<ISerialPort> m_hPort;
+    LinkState m_state = LinkState::Idle;
+    LinkOutcome m_outcome = LinkOutcome::None;
+    std::string m_strOutcomeReason;
+    std::string m_strStatus = "Select COM port and click Read or Write";
+    std::string m_strStatusDebug;
+    int32_t m_nIdlePolls = 0;
+    // Received bytes of the line not yet ended; it survives a restart, so a line cut by one
+    // leads the next operation.
+    std::string m_strRxLine;
+    std::string m_strFirmwarePath;
+    std::unique_ptr<QFile> m_fileFirmware;
+    int32_t m_nBytesSent = 0;
+    int32_t m_nFirmwareSize = 0;
+    // For "Lost connection on Com port %s".
+    std::string m_strPortName;
+    PortError m_portError;
+};

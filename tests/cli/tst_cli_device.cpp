@@ -2,6 +2,7 @@
 // the exact bytes the tool sends, their order, and the pacing of the polls.
 
 #include "DeviceLink.h"
+#include "Settings.h"
 #include "support/PtyPeer.h"
 
 #include <QtTest>
@@ -212,7 +213,8 @@ private slots:
         PtyPeer device;
         const QString pty = QString::fromStdString(device.path);
         args.replaceInStrings("PTY", pty).replaceInStrings("SETTINGS", Write("s.txt", "TXD 1\r\n"));
-        CDeviceLink holder;
+        CSettings model;
+        CDeviceLink holder(model);
         if (holdPort)
             QVERIFY(holder.OpenPort(device.path));
         Cli cli;

@@ -1,5 +1,5 @@
 // The device link's state machine against a scripted port: every byte it sends, in order
-// and per write call, and the poll in which each step happens.
+// and per write call, the poll in which each step happens, and how each operation ends.
 
 #include "DeviceLink.h"
 #include "Settings.h"
@@ -10,6 +10,19 @@
 
 using Lines = std::vector<std::string>;
 Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(LinkState)
+Q_DECLARE_METATYPE(LinkOutcome)
+
+namespace QTest {
+template <> char *toString(const LinkState &state)
+{
+    return qstrdup(QByteArray("LinkState ") + QByteArray::number(int(state)));
+}
+template <> char *toString(const LinkOutcome &outcome)
+{
+    return qstrdup(QByteArray("LinkOutcome ") + QByteArray::number(int(outcome)));
+}
+} // namespace QTest
 
 namespace {
 
@@ -17,15 +30,10 @@ const std::string kBanner = "Quillwren Rezar\r\nPress ESC 3 times to enter\r\n";
 const std::string kMenu = "Options Menu\r\n";
 const std::string kEsc = "\x1b";
 
-void Polls(int n)
+void Polls(CDeviceLink &link, int n)
 {
     for (int i = 0; i < n; ++i)
-        g_deviceLink.Poll();
-}
-
-int32_t State()
-{
-    return g_deviceLink.m_nState;
+        link.Poll();
 }
 
 } // namespace
@@ -33,7 +41,12 @@ int32_t State()
 class TestDeviceLink : public QObject {
     Q_OBJECT
     std::shared_ptr<FakeSerialLine> m_line;
+    std::unique_ptr<CSettings> m_model;
+    std::unique_ptr<CDeviceLink> m_link;
     QTemporaryDir m_dir;
+
+    CDeviceLink &Link() { return *m_link; }
+    void Polls(int n) { ::Polls(*m_link, n); }
 
     QString Firmware(int size)
     {
@@ -48,120 +61,155 @@ class TestDeviceLink : public QObject {
     // A firmware load brought to its first chunk: prompt, identification, 60 silent polls.
     void ToSending(const QString &path)
     {
-        g_deviceLink.StartFirmware("COM3", path.toStdString());
+        QVERIFY(Link().StartFirmware("COM3", path.toStdString()));
         m_line->Script({"?", "Quillwren v1.2c\r\n"});
         Polls(2 + 60);
-        QCOMPARE(State(), int32_t(LoaderSending));
+        QCOMPARE(Link().State(), LinkState::LoaderSending);
         m_line->writes.clear();
     }
     // A read or write brought to the poll in which the device shows its menu.
     void ToMenu(bool write)
     {
-        write ? g_deviceLink.StartWrite("COM3") : g_deviceLink.StartRead("COM3");
+        QVERIFY(write ? Link().StartWrite("COM3") : Link().StartRead("COM3"));
         m_line->Script({kBanner, kMenu});
         Polls(2);
-        QCOMPARE(State(), int32_t(write ? WriteSending : ReadReceiving));
+        QCOMPARE(Link().State(), write ? LinkState::WriteSending : LinkState::ReadReceiving);
     }
-    // Brings the link to the running state named, through the real conversation.
-    void Enter(int32_t state)
+    // Brings the link to the state named through the real conversation.
+    void Enter(LinkState state)
     {
         switch (state) {
-        case ReadAwaitBanner: g_deviceLink.StartRead("COM3"); break;
-        case ReadReceiving: ToMenu(false); break;
-        case WriteSending: ToMenu(true); break;
-        case LoaderErasing:
-            g_deviceLink.StartFirmware("COM3", Firmware(5000).toStdString());
+        case LinkState::Idle: break;
+        case LinkState::Complete:
+            ToMenu(false);
+            Polls(10);
+            break;
+        case LinkState::ReadAwaitBanner: Link().StartRead("COM3"); break;
+        case LinkState::ReadAwaitMenu:
+            Link().StartRead("COM3");
+            m_line->Script({kBanner});
+            Link().Poll();
+            break;
+        case LinkState::ReadReceiving: ToMenu(false); break;
+        case LinkState::WriteAwaitBanner: Link().StartWrite("COM3"); break;
+        case LinkState::WriteAwaitMenu:
+            Link().StartWrite("COM3");
+            m_line->Script({kBanner});
+            Link().Poll();
+            break;
+        case LinkState::WriteSending: ToMenu(true); break;
+        case LinkState::LoaderAwaitPrompt: Link().StartFirmware("COM3", Firmware(5000).toStdString()); break;
+        case LinkState::LoaderAwaitBanner:
+            Link().StartFirmware("COM3", Firmware(5000).toStdString());
+            m_line->Script({"?"});
+            Link().Poll();
+            break;
+        case LinkState::LoaderErasing:
+            Link().StartFirmware("COM3", Firmware(5000).toStdString());
             m_line->Script({"?", "Quillwren\r\n"});
             Polls(2);
             break;
-        case LoaderSending:
+        case LinkState::LoaderSending:
             ToSending(Firmware(5000));
-            g_deviceLink.Poll();
+            Link().Poll();
             break;
         }
-        QCOMPARE(State(), state);
+        QCOMPARE(Link().State(), state);
     }
 
 private slots:
     void init()
     {
         m_line = InstallFakeSerial();
-        g_deviceLink.ClosePort();
-        g_deviceLink.m_nState = Idle;
-        g_deviceLink.m_fileFirmware.reset();
-        g_deviceLink.SetStatus("", "");
-        g_nIdlePolls = 0;
-        s_strRxLine.clear();
-        g_settings = CSettings();
+        m_model = std::make_unique<CSettings>();
+        m_link = std::make_unique<CDeviceLink>(*m_model);
     }
     void cleanup()
     {
-        g_deviceLink.ClosePort();
+        m_link.reset();
         RemoveFakeSerial();
     }
 
     void handleLineByState_data()
     {
-        QTest::addColumn<int>("state");
+        QTest::addColumn<LinkState>("state");
         QTest::addColumn<std::string>("line");
-        QTest::addColumn<int>("nextState");
+        QTest::addColumn<LinkState>("nextState");
         QTest::addColumn<std::string>("status");
         QTest::addColumn<std::string>("debug");
         QTest::addColumn<Lines>("writes");
 
+        using S = LinkState;
         const std::string banner = "  Press ESC 3 times to enter  \r";
         const std::string found = "Found Quillwren Rezar - Entering Command Menu";
         const std::string entered = "Entered Command Menu - Reading settings";
         const std::string menu = "== Options Menu ==\r";
+        const std::string s = "s";
         const Lines esc3{kEsc, kEsc, kEsc};
-        QTest::newRow("read: start-up line") << 2 << banner << 3 << found << banner << esc3;
-        QTest::newRow("write: start-up line") << 5 << banner << 6 << found << banner << esc3;
-        QTest::newRow("start-up line in other case") << 2 << std::string("press esc 3 times to enter\r") << 2
-                                                     << std::string("s") << std::string("press esc 3 times to enter\r") << Lines{};
-        QTest::newRow("read: menu") << 3 << menu << 4 << entered << menu << Lines{"EXPORT\r"};
-        QTest::newRow("write: menu") << 6 << menu << 7 << entered << menu << Lines{};
-        QTest::newRow("start-up line again") << 3 << banner << 3 << std::string("s") << banner << Lines{};
-        QTest::newRow("menu before the start-up line") << 2 << menu << 2 << std::string("s") << menu << Lines{};
-        QTest::newRow("reading: device line") << 4 << std::string(":MYCALL X\n") << 4 << std::string("s")
+        QTest::newRow("read: start-up line") << S::ReadAwaitBanner << banner << S::ReadAwaitMenu << found << banner << esc3;
+        QTest::newRow("write: start-up line") << S::WriteAwaitBanner << banner << S::WriteAwaitMenu << found << banner << esc3;
+        QTest::newRow("start-up line in other case") << S::ReadAwaitBanner << std::string("press esc 3 times to enter\r")
+                                                     << S::ReadAwaitBanner << s << std::string("press esc 3 times to enter\r") << Lines{};
+        QTest::newRow("read: menu") << S::ReadAwaitMenu << menu << S::ReadReceiving << entered << menu << Lines{"EXPORT\r"};
+        QTest::newRow("write: menu") << S::WriteAwaitMenu << menu << S::WriteSending << entered << menu << Lines{};
+        QTest::newRow("start-up line again") << S::ReadAwaitMenu << banner << S::ReadAwaitMenu << s << banner << Lines{};
+        QTest::newRow("write: start-up line again") << S::WriteAwaitMenu << banner << S::WriteAwaitMenu << s << banner << Lines{};
+        QTest::newRow("menu before the start-up line") << S::ReadAwaitBanner << menu << S::ReadAwaitBanner << s << menu << Lines{};
+        QTest::newRow("write: menu before the start-up line") << S::WriteAwaitBanner << menu << S::WriteAwaitBanner << s << menu << Lines{};
+        QTest::newRow("reading: device line") << S::ReadReceiving << std::string(":MYCALL X\n") << S::ReadReceiving << s
                                               << std::string(":MYCALL X\n") << Lines{};
-        QTest::newRow("writing: ':' line hidden") << 7 << std::string(":MYCALL X\r") << 7 << std::string("s")
+        QTest::newRow("writing: ':' line hidden") << S::WriteSending << std::string(":MYCALL X\r") << S::WriteSending << s
                                                   << std::string("d") << Lines{};
-        QTest::newRow("writing: other line") << 7 << std::string("OK\r") << 7 << std::string("s")
+        QTest::newRow("writing: other line") << S::WriteSending << std::string("OK\r") << S::WriteSending << s
                                              << std::string("OK\r") << Lines{};
-        QTest::newRow("idle: ':' line shown") << 0 << std::string(":x\r") << 0 << std::string("s")
-                                              << std::string(":x\r") << Lines{};
-        QTest::newRow("complete: line shown") << 1 << std::string("hello\n") << 1 << std::string("s")
+        QTest::newRow("idle: ':' line shown") << S::Idle << std::string(":x\r") << S::Idle << s << std::string(":x\r") << Lines{};
+        QTest::newRow("complete: line shown") << S::Complete << std::string("hello\n") << S::Complete << s
                                               << std::string("hello\n") << Lines{};
-        QTest::newRow("loader: 644") << 9 << std::string("Quillwren v1.2b\r") << 10 << std::string("Erasing Code")
+        QTest::newRow("loader: 644") << S::LoaderAwaitBanner << std::string("Quillwren v1.2b\r") << S::LoaderErasing
+                                     << std::string("Erasing Code")
                                      << std::string("Found 644 based Quillwren - Quillwren v1.2b\r") << Lines{"s"};
-        QTest::newRow("loader: 1284") << 9 << std::string("BL Quillwren v1.2c\n") << 10 << std::string("Erasing Code")
+        QTest::newRow("loader: 1284") << S::LoaderAwaitBanner << std::string("BL Quillwren v1.2c\n") << S::LoaderErasing
+                                      << std::string("Erasing Code")
                                       << std::string("Found 1284 based Quillwren - BL Quillwren v1.2c\n") << Lines{"s"};
-        QTest::newRow("loader: other version") << 9 << std::string("Quillwren v2\r") << 10 << std::string("Erasing Code")
-                                               << std::string("Quillwren v2\r") << Lines{"s"};
-        QTest::newRow("loader: not the identification") << 9 << std::string("quillwren\r") << 9 << std::string("s")
-                                                        << std::string("quillwren\r") << Lines{};
-        for (int state : {8, 10, 11})
-            QTest::newRow(qPrintable(QString("loader state %1: only shown").arg(state)))
-                << state << std::string("Quillwren v1.2b\r") << state << std::string("s")
-                << std::string("Quillwren v1.2b\r") << Lines{};
+        QTest::newRow("loader: other version") << S::LoaderAwaitBanner << std::string("Quillwren v2\r") << S::LoaderErasing
+                                               << std::string("Erasing Code") << std::string("Quillwren v2\r") << Lines{"s"};
+        QTest::newRow("loader: not the identification") << S::LoaderAwaitBanner << std::string("quillwren\r")
+                                                        << S::LoaderAwaitBanner << s << std::string("quillwren\r") << Lines{};
+        for (LinkState state : {S::LoaderAwaitPrompt, S::LoaderErasing, S::LoaderSending})
+            QTest::newRow(qPrintable(QString("loader state %1: only shown").arg(int(state))))
+                << state << std::string("Quillwren v1.2b\r") << state << s << std::string("Quillwren v1.2b\r") << Lines{};
     }
     void handleLineByState()
     {
-        QFETCH(int, state);
+        QFETCH(LinkState, state);
         QFETCH(std::string, line);
-        QFETCH(int, nextState);
+        QFETCH(LinkState, nextState);
         QFETCH(std::string, status);
         QFETCH(std::string, debug);
         QFETCH(Lines, writes);
 
-        QVERIFY(g_deviceLink.OpenPort("COM3"));
-        g_deviceLink.m_nState = state;
-        g_deviceLink.SetStatus("s", "d");
-        g_deviceLink.HandleLine(line);
-        QCOMPARE(State(), nextState);
-        QCOMPARE(g_deviceLink.GetStatus(), status);
-        QCOMPARE(g_deviceLink.GetStatusDebug(), debug);
+        Enter(state);
+        if (!Link().IsPortOpen())
+            QVERIFY(Link().OpenPort("COM3"));
+        m_line->writes.clear();
+        Link().SetStatus("s", "d");
+        Link().HandleLine(line);
+        QCOMPARE(Link().State(), nextState);
+        QCOMPARE(Link().GetStatus(), status);
+        QCOMPARE(Link().GetStatusDebug(), debug);
         QCOMPARE(m_line->writes, writes);
+    }
+
+    // The state numbers are part of what the link shows the outside (logs, tools).
+    void stateNumbers()
+    {
+        using S = LinkState;
+        const std::vector<LinkState> states{S::Idle,           S::Complete,          S::ReadAwaitBanner,
+                                            S::ReadAwaitMenu,  S::ReadReceiving,     S::WriteAwaitBanner,
+                                            S::WriteAwaitMenu, S::WriteSending,      S::LoaderAwaitPrompt,
+                                            S::LoaderAwaitBanner, S::LoaderErasing,  S::LoaderSending};
+        for (size_t i = 0; i < states.size(); ++i)
+            QCOMPARE(int(states[i]), int(i));
     }
 
     // Lines are handled at their CR or LF, once, with that byte still on them; the lone
@@ -185,66 +233,77 @@ private slots:
         QFETCH(std::string, lastLine);
         ToMenu(false);
         m_line->Arrive(bytes);
-        g_deviceLink.Poll();
-        QCOMPARE(g_settings.DeviceParse().ignored, lines);  // unknown keys: each handled line counts once
-        QCOMPARE(g_deviceLink.GetStatusDebug(), lastLine);
+        Link().Poll();
+        QCOMPARE(Link().GetStatusDebug(), lastLine);
+        // Unknown keys: each handled line counts once as ignored.
+        QCOMPARE(m_model->EndParse(), "DONE : " + std::to_string(lines) + " ignored, 0 parsed, 0 changed");
     }
 
     void readConversation()
     {
-        g_deviceLink.StartRead("COM3");
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Opened Com port COM3 - cycle QWN power"));
+        QVERIFY(Link().StartRead("COM3"));
+        QCOMPARE(Link().GetStatus(), std::string("Opened Com port COM3 - cycle QWN power"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Running);
+        QCOMPARE(Link().PortName(), std::string("COM3"));
         QCOMPARE(m_line->opens, Lines{"COM3"});
         m_line->Script({"boot noise\r\n" + kBanner, kBanner, "", kMenu,
                         "EXPORT\r\nBANK 1\r\nMYCALL K1ABC\r\nTXD 30\r\nBOGUS\r\n"});
         Polls(3);
         QCOMPARE(m_line->writes, (Lines{kEsc, kEsc, kEsc}));  // once, though the line came twice
-        QCOMPARE(State(), int32_t(ReadAwaitMenu));
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Entered Command Menu - Reading settings"));
+        QCOMPARE(Link().State(), LinkState::ReadAwaitMenu);
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Entered Command Menu - Reading settings"));
         QCOMPARE(m_line->writes, (Lines{kEsc, kEsc, kEsc, "EXPORT\r"}));
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatusDebug(), std::string("BOGUS\r"));
+        Link().Poll();
+        QCOMPARE(Link().GetStatusDebug(), std::string("BOGUS\r"));
 
         Polls(9);
-        QCOMPARE(State(), int32_t(ReadReceiving));
+        QCOMPARE(Link().IdlePolls(), 9);
+        QCOMPARE(Link().State(), LinkState::ReadReceiving);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Running);
         QCOMPARE(m_line->closes, 0);
-        g_deviceLink.Poll();  // the 10th in a row without a byte
-        QCOMPARE(State(), int32_t(Complete));
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Read Complete"));
-        QCOMPARE(g_deviceLink.GetStatusDebug(), std::string("DONE : 1 ignored, 2 parsed, 1 changed"));
+        Link().Poll();  // the 10th in a row without a byte
+        QCOMPARE(Link().State(), LinkState::Complete);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Completed);
+        QCOMPARE(Link().OutcomeReason(), std::string());
+        QCOMPARE(Link().GetStatus(), std::string("Read Complete"));
+        QCOMPARE(Link().GetStatusDebug(), std::string("DONE : 1 ignored, 2 parsed, 1 changed"));
         QCOMPARE(m_line->closes, 1);
-        QVERIFY(!g_deviceLink.m_hPort);
-        QCOMPARE(g_settings.m_bank1.mycall, std::string("K1ABC"));
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("NOCALL"));
-        QCOMPARE(g_settings.GetBank(), 0);
+        QVERIFY(!Link().IsPortOpen());
+        QCOMPARE(m_model->m_bank1.mycall, std::string("K1ABC"));
+        QCOMPARE(m_model->m_bank0.mycall, std::string("NOCALL"));
+        QCOMPARE(m_model->GetBank(), 0);
         QCOMPARE(m_line->writes.size(), size_t(4));
     }
 
     void writeConversation()
     {
-        g_settings.m_bank1.mycall = "K1ABC";
+        m_model->m_bank1.mycall = "K1ABC";
         Lines expected;
-        g_settings.ResetWriter();
-        for (std::string line = g_settings.NextLine(); !line.empty(); line = g_settings.NextLine())
+        CSettings copy = *m_model;
+        copy.ResetWriter();
+        for (std::string line = copy.NextLine(); !line.empty(); line = copy.NextLine())
             expected.push_back(line + "\r\n");
         QCOMPARE(expected.size(), size_t(kSettingsTextLines));
+        QVERIFY(std::find(expected.begin(), expected.end(), "MYCALL K1ABC\r\n") != expected.end());
 
         ToMenu(true);  // the menu's poll already sends the first two lines
         m_line->writes.erase(m_line->writes.begin(), m_line->writes.begin() + 3);  // the ESCs
         QCOMPARE(m_line->writes, Lines(expected.begin(), expected.begin() + 2));
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("AMODE GPS"));
+        QCOMPARE(Link().GetStatus(), std::string("AMODE GPS"));
         m_line->Arrive(":AMODE GPS\r\nOK\r\n:ABAUD 4800\r\n");
         Polls(98);
-        QCOMPARE(g_deviceLink.GetStatusDebug(), std::string("OK\r"));
+        QCOMPARE(Link().GetStatusDebug(), std::string("OK\r"));
         QCOMPARE(m_line->writes.size(), size_t(198));
-        g_deviceLink.Poll();
+        Link().Poll();
         QCOMPARE(m_line->writes, expected);
-        QCOMPARE(State(), int32_t(WriteSending));
-        QCOMPARE(g_deviceLink.GetStatus(), expected.back().substr(0, expected.back().size() - 2));
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Write Complete"));
-        QCOMPARE(State(), int32_t(Complete));
+        QCOMPARE(Link().State(), LinkState::WriteSending);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Running);
+        QCOMPARE(Link().GetStatus(), expected.back().substr(0, expected.back().size() - 2));
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Write Complete"));
+        QCOMPARE(Link().State(), LinkState::Complete);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Completed);
         QCOMPARE(m_line->writes.size(), expected.size());
         QCOMPARE(m_line->closes, 1);
     }
@@ -252,22 +311,25 @@ private slots:
     void loaderConversation()
     {
         const QString path = Firmware(5000);
-        g_deviceLink.StartFirmware("COM3", path.toStdString());
-        QCOMPARE(State(), int32_t(LoaderAwaitPrompt));
+        QVERIFY(Link().StartFirmware("COM3", path.toStdString()));
+        QCOMPARE(Link().State(), LinkState::LoaderAwaitPrompt);
+        QCOMPARE(Link().FirmwarePath(), path.toStdString());
+        QVERIFY(Link().IsFirmwareFileOpen());
         m_line->Script({"x?", "??\r\nQuillwren v1.2b\r\n"});
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Entering Bootloader"));
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Entering Bootloader"));
         QCOMPARE(m_line->writes, Lines{"b"});
-        g_deviceLink.Poll();  // later '?' only join the line
+        Link().Poll();  // later '?' only join the line
         QCOMPARE(m_line->writes, (Lines{"b", "s"}));
-        QCOMPARE(g_deviceLink.GetStatusDebug(), std::string("Found 644 based Quillwren - Quillwren v1.2b\r"));
-        QCOMPARE(State(), int32_t(LoaderErasing));
+        QCOMPARE(Link().GetStatusDebug(), std::string("Found 644 based Quillwren - Quillwren v1.2b\r"));
+        QCOMPARE(Link().State(), LinkState::LoaderErasing);
 
         Polls(59);
-        QCOMPARE(State(), int32_t(LoaderErasing));
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Erase Complete"));
-        QCOMPARE(State(), int32_t(LoaderSending));
+        QCOMPARE(Link().State(), LinkState::LoaderErasing);
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Erase Complete"));
+        QCOMPARE(Link().State(), LinkState::LoaderSending);
+        QCOMPARE(Link().FirmwareSize(), 5000);
         QCOMPARE(m_line->writes.size(), size_t(2));  // nothing sent in the erase poll
 
         QFile f(path);
@@ -275,57 +337,92 @@ private slots:
         const QByteArray all = f.readAll();
         Polls(2);
         m_line->Arrive(".");
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Written 4096 bytes (81%)"));
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Written 4096 bytes (81%)"));
+        QCOMPARE(Link().BytesSent(), 5000);
         QCOMPARE(m_line->writes.size(), size_t(5));
         QCOMPARE(m_line->writes[2], all.mid(0, 2048).toStdString());
         QCOMPARE(m_line->writes[3], all.mid(2048, 2048).toStdString());
         QCOMPARE(m_line->writes[4], all.mid(4096).toStdString());
-        QVERIFY(g_deviceLink.m_fileFirmware);
-        g_deviceLink.Poll();  // end of file: closed, nothing sent, still waiting for the answer
-        QVERIFY(!g_deviceLink.m_fileFirmware);
+        QVERIFY(Link().IsFirmwareFileOpen());
+        Link().Poll();  // end of file: closed, nothing sent, still waiting for the answer
+        QVERIFY(!Link().IsFirmwareFileOpen());
         QCOMPARE(m_line->writes.size(), size_t(5));
-        QCOMPARE(State(), int32_t(LoaderSending));
+        QCOMPARE(Link().State(), LinkState::LoaderSending);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Running);
         m_line->Arrive(".*.");
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Firmware update complete"));
-        QCOMPARE(State(), int32_t(Idle));
-        QVERIFY(g_deviceLink.m_hPort);  // the port stays open after a firmware load
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Firmware update complete"));
+        QCOMPARE(Link().State(), LinkState::Idle);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Completed);
+        QVERIFY(Link().IsPortOpen());  // the port stays open after a firmware load
+
+        // Its later loss is told, but does not undo the load's outcome.
+        m_line->unplugged = true;
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Lost connection on Com port COM3"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Completed);
     }
 
     void loaderAnswers_data()
     {
         QTest::addColumn<std::string>("answer");
         QTest::addColumn<std::string>("status");
+        QTest::addColumn<LinkOutcome>("outcome");
+        QTest::addColumn<std::string>("reason");
         QTest::addColumn<int>("chunks");
-        QTest::newRow("early end") << std::string("*") << std::string("Firmware update complete") << 1;
-        QTest::newRow("error letter") << std::string("E.") << std::string("Firmware update Error E") << 1;
-        QTest::newRow("CR") << std::string("\r") << std::string("Firmware update Error \r") << 1;
-        QTest::newRow("LF") << std::string("\n") << std::string("Firmware update Error \n") << 1;
+        QTest::newRow("early end") << std::string("*") << std::string("Firmware update complete")
+                                   << LinkOutcome::Completed << std::string() << 1;
+        QTest::newRow("error letter") << std::string("E.") << std::string("Firmware update Error E")
+                                      << LinkOutcome::Failed << std::string("0x45") << 1;
+        QTest::newRow("CR") << std::string("\r") << std::string("Firmware update Error \r")
+                            << LinkOutcome::Failed << std::string("0x0D") << 1;
+        QTest::newRow("LF") << std::string("\n") << std::string("Firmware update Error \n")
+                            << LinkOutcome::Failed << std::string("0x0A") << 1;
+        QTest::newRow("high byte") << std::string("\xE5") << std::string("Firmware update Error \xE5")
+                                   << LinkOutcome::Failed << std::string("0xE5") << 1;
     }
     void loaderAnswers()
     {
         QFETCH(std::string, answer);
         QFETCH(std::string, status);
+        QFETCH(LinkOutcome, outcome);
+        QFETCH(std::string, reason);
         QFETCH(int, chunks);
         ToSending(Firmware(5000));
-        g_deviceLink.Poll();
+        Link().Poll();
         m_line->Arrive(answer);
         Polls(3);
-        QCOMPARE(g_deviceLink.GetStatus(), status);
-        QCOMPARE(State(), int32_t(Idle));
-        QVERIFY(!g_deviceLink.m_fileFirmware);
+        QCOMPARE(Link().GetStatus(), status);
+        QCOMPARE(Link().State(), LinkState::Idle);
+        QCOMPARE(Link().Outcome(), outcome);
+        if (reason.empty())
+            QCOMPARE(Link().OutcomeReason(), std::string());
+        else
+            QVERIFY2(Link().OutcomeReason().find(reason) != std::string::npos, Link().OutcomeReason().c_str());
+        QVERIFY(!Link().IsFirmwareFileOpen());
         QCOMPARE(int(m_line->writes.size()), chunks);  // the rest of the file is not sent
     }
 
+    // Bytes sent times 100 passes the 32-bit range beyond 21 474 836 bytes.
     void progressIn64Bits()
     {
-        ToSending(Firmware(10));
-        g_deviceLink.m_nFirmwareSize = 40000000;
-        g_deviceLink.m_nBytesSent = 30000000;
+        constexpr int kChunk = 2048;
+        const QString path = m_dir.filePath("big.qwn");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(qint64(12000) * kChunk));
+        }
+        ToSending(path);
+        while (Link().BytesSent() < 11000 * kChunk) {
+            Link().Poll();
+            m_line->writes.clear();
+        }
+        QCOMPARE(Link().FirmwareSize(), 12000 * kChunk);
         m_line->Arrive(".");
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Written 30000000 bytes (75%)"));
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Written 22528000 bytes (91%)"));
     }
 
     void firmwareFileCheckedBeforeThePort_data()
@@ -338,98 +435,257 @@ private slots:
     {
         QFETCH(bool, empty);
         const std::string path = empty ? Firmware(0).toStdString() : m_dir.filePath("none.qwn").toStdString();
-        Enter(ReadReceiving);
+        Enter(LinkState::ReadReceiving);
         const Lines writes = m_line->writes;
-        g_deviceLink.StartFirmware("COM4", path);
-        QCOMPARE(g_deviceLink.GetStatus(), "Couldn't open file " + path);
+        QVERIFY(!Link().StartFirmware("COM4", path));
+        QCOMPARE(Link().GetStatus(), "Couldn't open file " + path);
         // Nothing else: the read goes on with its port, and the device is asked nothing.
-        QCOMPARE(State(), int32_t(ReadReceiving));
+        QCOMPARE(Link().State(), LinkState::ReadReceiving);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Running);
         QCOMPARE(m_line->opens, Lines{"COM3"});
         QCOMPARE(m_line->closes, 0);
         QCOMPARE(m_line->writes, writes);
-        QVERIFY(!g_deviceLink.m_fileFirmware);
+        QVERIFY(!Link().IsFirmwareFileOpen());
+    }
+
+    void refusedFirmwareFileFails()
+    {
+        const std::string path = m_dir.filePath("none.qwn").toStdString();
+        QVERIFY(!Link().StartFirmware("COM4", path));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Failed);
+        QVERIFY2(Link().OutcomeReason().find(path) != std::string::npos, Link().OutcomeReason().c_str());
+        QVERIFY(m_line->opens.empty());
+        QCOMPARE(Link().LastOpenError().kind, PortErrorKind::None);
+    }
+
+    // What each start does with a port that opens and with one that does not.
+    void starts_data()
+    {
+        QTest::addColumn<int>("operation");  // 0 read, 1 write, 2 firmware
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<LinkState>("state");
+        QTest::addColumn<LinkOutcome>("outcome");
+        QTest::addColumn<std::string>("status");
+        const std::string opened = "Opened Com port COM7 - cycle QWN power";
+        const std::string failed = "Failed to open Com port COM7";
+        QTest::newRow("read") << 0 << true << LinkState::ReadAwaitBanner << LinkOutcome::Running << opened;
+        QTest::newRow("write") << 1 << true << LinkState::WriteAwaitBanner << LinkOutcome::Running << opened;
+        QTest::newRow("firmware") << 2 << true << LinkState::LoaderAwaitPrompt << LinkOutcome::Running << opened;
+        QTest::newRow("read, port missing") << 0 << false << LinkState::Idle << LinkOutcome::Failed << failed;
+        QTest::newRow("write, port missing") << 1 << false << LinkState::Idle << LinkOutcome::Failed << failed;
+        QTest::newRow("firmware, port missing") << 2 << false << LinkState::Idle << LinkOutcome::Failed << failed;
+    }
+    void starts()
+    {
+        QFETCH(int, operation);
+        QFETCH(bool, opens);
+        QFETCH(LinkState, state);
+        QFETCH(LinkOutcome, outcome);
+        QFETCH(std::string, status);
+        QCOMPARE(Link().Outcome(), LinkOutcome::None);
+        m_line->openFails = !opens;
+        const std::string firmware = Firmware(100).toStdString();
+        const bool started = operation == 0   ? Link().StartRead("COM7")
+                             : operation == 1 ? Link().StartWrite("COM7")
+                                              : Link().StartFirmware("COM7", firmware);
+        QCOMPARE(started, opens);
+        QCOMPARE(Link().State(), state);
+        QCOMPARE(Link().IsRunning(), opens);
+        QCOMPARE(Link().Outcome(), outcome);
+        QCOMPARE(Link().GetStatus(), status);
+        QCOMPARE(Link().IsPortOpen(), opens);
+        QCOMPARE(Link().IsFirmwareFileOpen(), opens && operation == 2);
+        QCOMPARE(Link().LastOpenError().kind, opens ? PortErrorKind::None : PortErrorKind::NotFound);
+        QCOMPARE(Link().OutcomeReason().find("COM7") != std::string::npos, !opens);
+        QCOMPARE(m_line->opens, Lines{"COM7"});
+        QVERIFY(m_line->writes.empty());  // nothing goes out before the device speaks
+    }
+
+    // A port that cannot tell why it did not open still leaves a reason to explain.
+    void openFailureAlwaysHasAKind()
+    {
+        m_line->openFails = true;
+        m_line->openError = PortError();
+        QVERIFY(!Link().OpenPort("COM2"));
+        QCOMPARE(Link().LastOpenError().kind, PortErrorKind::Other);
+        m_line->openFails = false;
+        QVERIFY(Link().OpenPort("COM2"));
+        QCOMPARE(Link().LastOpenError().kind, PortErrorKind::None);
+    }
+
+    void writePortCount_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("unplugged");
+        QTest::addColumn<int>("count");
+        QTest::newRow("all taken") << true << -1 << false << 7;
+        QTest::newRow("part taken") << true << 3 << false << 3;
+        QTest::newRow("none taken") << true << 0 << false << 0;
+        QTest::newRow("no port") << false << -1 << false << 0;
+        QTest::newRow("device gone") << true << -1 << true << 0;
+    }
+    void writePortCount()
+    {
+        QFETCH(bool, open);
+        QFETCH(int, limit);
+        QFETCH(bool, unplugged);
+        QFETCH(int, count);
+        if (open)
+            QVERIFY(Link().OpenPort("COM3"));
+        m_line->writeLimit = limit;
+        m_line->unplugged = unplugged;
+        QCOMPARE(Link().WritePort("EXPORT\r", 7), count);
+        QCOMPARE(m_line->Written(), std::string("EXPORT\r").substr(0, size_t(count)));
+        QCOMPARE(Link().IsPortOpen(), open && !unplugged);
     }
 
     void runningOperations_data()
     {
-        QTest::addColumn<int>("running");
-        QTest::newRow("read waiting") << int(ReadAwaitBanner);
-        QTest::newRow("read receiving") << int(ReadReceiving);
-        QTest::newRow("write sending") << int(WriteSending);
-        QTest::newRow("loader erasing") << int(LoaderErasing);
-        QTest::newRow("loader sending") << int(LoaderSending);
+        QTest::addColumn<LinkState>("running");
+        QTest::newRow("read waiting") << LinkState::ReadAwaitBanner;
+        QTest::newRow("read receiving") << LinkState::ReadReceiving;
+        QTest::newRow("write sending") << LinkState::WriteSending;
+        QTest::newRow("loader erasing") << LinkState::LoaderErasing;
+        QTest::newRow("loader sending") << LinkState::LoaderSending;
     }
 
     void restartDuringOperation_data() { runningOperations_data(); }
     void restartDuringOperation()
     {
-        QFETCH(int, running);
+        QFETCH(LinkState, running);
         Enter(running);
         const size_t written = m_line->writes.size();
-        g_deviceLink.StartRead("COM5");
-        QCOMPARE(State(), int32_t(ReadAwaitBanner));
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Opened Com port COM5 - cycle QWN power"));
+        QVERIFY(Link().StartRead("COM5"));
+        QCOMPARE(Link().State(), LinkState::ReadAwaitBanner);
+        QCOMPARE(Link().GetStatus(), std::string("Opened Com port COM5 - cycle QWN power"));
+        QCOMPARE(Link().PortName(), std::string("COM5"));
         QCOMPARE(m_line->closes, 1);
         QCOMPARE(m_line->opens.back(), std::string("COM5"));
-        QVERIFY(!g_deviceLink.m_fileFirmware);
+        QVERIFY(!Link().IsFirmwareFileOpen());
         Polls(70);
-        QCOMPARE(State(), int32_t(ReadAwaitBanner));
+        QCOMPARE(Link().State(), LinkState::ReadAwaitBanner);
         QCOMPARE(m_line->writes.size(), written);  // the old operation sends nothing more
     }
 
     void failedStartEndsOperation_data() { runningOperations_data(); }
     void failedStartEndsOperation()
     {
-        QFETCH(int, running);
+        QFETCH(LinkState, running);
         Enter(running);
         m_line->openFails = true;
-        g_deviceLink.StartWrite("COM9");
-        QCOMPARE(State(), int32_t(Idle));
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Failed to open Com port COM9"));
-        QCOMPARE(g_deviceLink.m_portError.kind, PortErrorKind::NotFound);
-        QVERIFY(!g_deviceLink.m_hPort);
-        QVERIFY(!g_deviceLink.m_fileFirmware);
+        QVERIFY(!Link().StartWrite("COM9"));
+        QCOMPARE(Link().State(), LinkState::Idle);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Failed);
+        QCOMPARE(Link().GetStatus(), std::string("Failed to open Com port COM9"));
+        QCOMPARE(Link().LastOpenError().kind, PortErrorKind::NotFound);
+        QVERIFY(!Link().IsPortOpen());
+        QVERIFY(!Link().IsFirmwareFileOpen());
         Polls(70);
         // No completion may be claimed for the operation that was cut off.
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Failed to open Com port COM9"));
+        QCOMPARE(Link().GetStatus(), std::string("Failed to open Com port COM9"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Failed);
     }
 
     void lostConnection_data() { runningOperations_data(); }
     void lostConnection()
     {
-        QFETCH(int, running);
+        QFETCH(LinkState, running);
         Enter(running);
         m_line->unplugged = true;
         Polls(2);
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Lost connection on Com port COM3"));
-        QCOMPARE(State(), int32_t(Idle));
-        QVERIFY(!g_deviceLink.m_hPort);
-        QVERIFY(!g_deviceLink.m_fileFirmware);
+        QCOMPARE(Link().GetStatus(), std::string("Lost connection on Com port COM3"));
+        QCOMPARE(Link().State(), LinkState::Idle);
+        QCOMPARE(Link().Outcome(), LinkOutcome::ConnectionLost);
+        QVERIFY(Link().OutcomeReason().find("COM3") != std::string::npos);
+        QVERIFY(!Link().IsPortOpen());
+        QVERIFY(!Link().IsFirmwareFileOpen());
         Polls(70);
-        QCOMPARE(g_deviceLink.GetStatus(), std::string("Lost connection on Com port COM3"));
+        QCOMPARE(Link().GetStatus(), std::string("Lost connection on Com port COM3"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::ConnectionLost);
     }
 
     // A read that never ends its parse must not keep the pages' bank: the parse's "BANK 1"
     // moved only its own cursor.
     void cutOffReadLeavesTheBankAlone()
     {
-        Enter(ReadReceiving);
+        Enter(LinkState::ReadReceiving);
         m_line->Arrive("BANK 1\r\nMYCALL K1ABC\r\n");
-        g_deviceLink.Poll();
-        g_deviceLink.StartRead("COM4");
-        QCOMPARE(g_settings.GetBank(), 0);
-        QCOMPARE(g_settings.m_bank1.mycall, std::string("K1ABC"));
+        Link().Poll();
+        Link().StartRead("COM4");
+        QCOMPARE(m_model->GetBank(), 0);
+        QCOMPARE(m_model->m_bank1.mycall, std::string("K1ABC"));
     }
 
     void unfinishedLineLeadsTheNextOperation()
     {
-        Enter(ReadAwaitBanner);
+        Enter(LinkState::ReadAwaitBanner);
         m_line->Arrive("Press ESC 3");
-        g_deviceLink.Poll();
-        g_deviceLink.StartWrite("COM3");
+        Link().Poll();
+        Link().StartWrite("COM3");
         m_line->Arrive(" times to enter\r\n");
-        g_deviceLink.Poll();
-        QCOMPARE(State(), int32_t(WriteAwaitMenu));
+        Link().Poll();
+        QCOMPARE(Link().State(), LinkState::WriteAwaitMenu);
+    }
+
+    // Two links on one line, driven in turn: each counts its own silence and reads into its
+    // own model; the window's model is not touched.
+    void twoLinksReadIntoTheirOwnModels()
+    {
+        const std::string before = g_settings.SettingsText();
+        CSettings modelA, modelB;
+        CDeviceLink a(modelA), b(modelB);
+        for (CDeviceLink *link : {&a, &b}) {
+            QVERIFY(link->StartRead("COM3"));
+            m_line->Arrive(kBanner);
+            link->Poll();
+            m_line->Arrive(kMenu);
+            link->Poll();
+            QCOMPARE(link->State(), LinkState::ReadReceiving);
+        }
+        m_line->Arrive("MYCALL K1AAA\r\nBOGUS\r\n");
+        a.Poll();
+        m_line->Arrive("BANK 1\r\nMYCALL K1BBB\r\nTXD 45\r\n");
+        b.Poll();
+
+        ::Polls(a, 9);
+        ::Polls(b, 9);
+        QCOMPARE(a.IdlePolls(), 9);
+        QCOMPARE(b.IdlePolls(), 9);
+        QCOMPARE(a.State(), LinkState::ReadReceiving);
+        QCOMPARE(b.State(), LinkState::ReadReceiving);
+        a.Poll();
+        QCOMPARE(a.Outcome(), LinkOutcome::Completed);
+        QCOMPARE(b.State(), LinkState::ReadReceiving);
+        b.Poll();
+        QCOMPARE(b.Outcome(), LinkOutcome::Completed);
+
+        QCOMPARE(a.GetStatusDebug(), std::string("DONE : 1 ignored, 1 parsed, 1 changed"));
+        QCOMPARE(b.GetStatusDebug(), std::string("DONE : 0 ignored, 2 parsed, 2 changed"));
+        QCOMPARE(modelA.m_bank0.mycall, std::string("K1AAA"));
+        QCOMPARE(modelA.m_bank1.mycall, std::string("NOCALL"));
+        QCOMPARE(modelB.m_bank0.mycall, std::string("NOCALL"));
+        QCOMPARE(modelB.m_bank1.mycall, std::string("K1BBB"));
+        QCOMPARE(modelB.m_bank1.txd, 45);
+        QCOMPARE(g_settings.SettingsText(), before);
+    }
+
+    void partLinesStayWithTheirLink()
+    {
+        CSettings modelB;
+        CDeviceLink b(modelB);
+        QVERIFY(Link().StartRead("COM3"));
+        QVERIFY(b.StartRead("COM4"));
+        m_line->Arrive("Press ESC 3");
+        Link().Poll();
+        m_line->Arrive(" times to enter\r\n");
+        b.Poll();
+        QCOMPARE(b.State(), LinkState::ReadAwaitBanner);
+        QVERIFY(m_line->writes.empty());
+        m_line->Arrive(" times to enter\r\n");
+        Link().Poll();
+        QCOMPARE(Link().State(), LinkState::ReadAwaitMenu);
+        QCOMPARE(m_line->writes, (Lines{kEsc, kEsc, kEsc}));
     }
 };
 

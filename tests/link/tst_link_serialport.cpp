@@ -2,6 +2,7 @@
 // short read, writes that reach the other side, and a vanished peer.
 
 #include "DeviceLink.h"
+#include "Settings.h"
 #include "support/PtyPeer.h"
 
 #include <QElapsedTimer>
@@ -9,6 +10,7 @@
 
 class TestSerialPort : public QObject {
     Q_OBJECT
+    CSettings m_model;
 
 private slots:
     void init() { CDeviceLink::SetPortFactory(nullptr); }
@@ -36,7 +38,7 @@ private slots:
             t.c_iflag = (t.c_iflag & ~(IXON | IXOFF)) | (softwareFlow ? IXON | IXOFF : 0);
             peer.SetSettings(t);
         }
-        CDeviceLink link;
+        CDeviceLink link(m_model);
         QVERIFY(link.OpenPort(peer.path));
         const termios t = peer.Settings();
         QCOMPARE(cfgetispeed(&t), speed_t(B19200));
@@ -56,11 +58,11 @@ private slots:
     void openIsExclusive()
     {
         PtyPeer peer;
-        CDeviceLink first, second;
+        CDeviceLink first(m_model), second(m_model);
         QVERIFY(first.OpenPort(peer.path));
         QVERIFY(!second.OpenPort(peer.path));
-        QVERIFY(!second.m_hPort);
-        QCOMPARE(second.m_portError.kind, PortErrorKind::Busy);
+        QVERIFY(!second.IsPortOpen());
+        QCOMPARE(second.LastOpenError().kind, PortErrorKind::Busy);
         first.ClosePort();
         QVERIFY(second.OpenPort(peer.path));
         second.ClosePort();
@@ -112,16 +114,16 @@ private slots:
     void missingPortsFailToOpen()
     {
         QFETCH(QString, name);
-        CDeviceLink link;
+        CDeviceLink link(m_model);
         QVERIFY(!link.OpenPort(name.toStdString()));
-        QVERIFY(!link.m_hPort);
-        QCOMPARE(link.m_portError.kind, PortErrorKind::NotFound);
+        QVERIFY(!link.IsPortOpen());
+        QCOMPARE(link.LastOpenError().kind, PortErrorKind::NotFound);
     }
 
     void readIsShortAndBytesFlowBothWays()
     {
         PtyPeer peer;
-        CDeviceLink link;
+        CDeviceLink link(m_model);
         char byte = 0;
         QElapsedTimer clock;
         clock.start();
@@ -140,14 +142,14 @@ private slots:
             got += byte;
         QCOMPARE(got, std::string("ab\r\n"));
 
-        link.WritePort("EXPORT\r", 7);
+        QCOMPARE(link.WritePort("EXPORT\r", 7), 7);
         QCOMPARE(peer.Receive(7, 1000), std::string("EXPORT\r"));
-        QVERIFY(!link.m_hPort->Failed());
+        QVERIFY(link.IsPortOpen());  // a failed write would have lost the connection
 
         link.ClosePort();
-        QVERIFY(!link.m_hPort);
+        QVERIFY(!link.IsPortOpen());
         link.ClosePort();
-        QVERIFY(!link.m_hPort);
+        QVERIFY(!link.IsPortOpen());
         // Closed means free again.
         QVERIFY(link.OpenPort(peer.path));
         link.ClosePort();
@@ -157,13 +159,15 @@ private slots:
     {
         auto peer = std::make_unique<PtyPeer>();
         const std::string path = peer->path;
-        g_deviceLink.StartRead(path);
-        QCOMPARE(g_deviceLink.m_nState, int32_t(ReadAwaitBanner));
+        CDeviceLink link(m_model);
+        QVERIFY(link.StartRead(path));
+        QVERIFY(link.State() == LinkState::ReadAwaitBanner);
         peer->Hangup();
-        g_deviceLink.Poll();
-        QCOMPARE(g_deviceLink.GetStatus(), "Lost connection on Com port " + path);
-        QCOMPARE(g_deviceLink.m_nState, int32_t(Idle));
-        QVERIFY(!g_deviceLink.m_hPort);
+        link.Poll();
+        QCOMPARE(link.GetStatus(), "Lost connection on Com port " + path);
+        QVERIFY(link.State() == LinkState::Idle);
+        QVERIFY(link.Outcome() == LinkOutcome::ConnectionLost);
+        QVERIFY(!link.IsPortOpen());
     }
 };
 

@@ -4,8 +4,8 @@
 //
 //     std::shared_ptr<FakeSerialLine> line = InstallFakeSerial();  // every OpenPort now gets a fake
 //     line->Script({"Press ESC 3 times to enter\r\n", "", "Options Menu\r\n"});
-//     g_deviceLink.StartRead("COM3");
-//     g_deviceLink.Poll();   // reads the first entry, answers with three ESC writes
+//     link.StartRead("COM3");
+//     link.Poll();   // reads the first entry, answers with three ESC writes
 //     QCOMPARE(line->writes, (std::vector<std::string>{"\x1b", "\x1b", "\x1b"}));
 //     RemoveFakeSerial();    // back to the system's serial port
 //
@@ -19,7 +19,8 @@
 // `closes` counts closes of an open port.
 //
 // Faults: set `openFails` (with `openError`) before a start to make the open fail; set
-// `unplugged` to make every later read and write fail as a removed device does.
+// `unplugged` to make every later read and write fail as a removed device does; set
+// `writeLimit` to make each Write take at most that many bytes (as a full driver queue does).
 
 #include "DeviceLink.h"
 
@@ -38,6 +39,7 @@ struct FakeSerialLine {
     bool openFails = false;
     PortError openError{PortErrorKind::NotFound, "/dev/fake", "No such file or directory"};
     bool unplugged = false;
+    int32_t writeLimit = -1;  // no limit
 
     // One entry per poll, after those already queued.
     void Script(const std::vector<std::string> &polls)
@@ -94,8 +96,9 @@ public:
     {
         if (!m_open || m_line->unplugged)
             return 0;
-        m_line->writes.emplace_back(buffer, size_t(count));
-        return count;
+        const int32_t n = m_line->writeLimit >= 0 ? std::min(count, m_line->writeLimit) : count;
+        m_line->writes.emplace_back(buffer, size_t(n));
+        return n;
     }
     void Close() override
     {

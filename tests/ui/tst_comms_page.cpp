@@ -58,6 +58,7 @@ class TestCommsPage : public QObject {
     QString answer;
 
     QPushButton *Button(const char *name) { return f->Find<QPushButton>(name); }
+    CDeviceLink &Link() { return page->Link(); }
 
     // Types into the port box of the active window, where a completer would act.
     void TypePort(const QString &text)
@@ -85,11 +86,6 @@ class TestCommsPage : public QObject {
 private slots:
     void init()
     {
-        g_deviceLink.ClosePort();
-        g_deviceLink.m_nState = Idle;
-        g_deviceLink.SetStatus(kFirstStatus, "");
-        g_nIdlePolls = 0;
-        s_strRxLine.clear();
         line = InstallFakeSerial();
 
         f = std::make_unique<SheetFixture>();
@@ -108,7 +104,7 @@ private slots:
     void cleanup()
     {
         f.reset();
-        g_deviceLink.ClosePort();
+        QVERIFY(!line->open);  // the page's link let its port go with the page
         RemoveFakeSerial();
     }
 
@@ -179,8 +175,7 @@ private slots:
 
     void statusLinesFollowTheLink()
     {
-        g_deviceLink.SetStatus("x", "y");
-        g_deviceLink.SetStatus(kFirstStatus, "");
+        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
         // Until the first tick the lines keep their captions.
         QCOMPARE(status->text(), QString("Status"));
         QCOMPARE(debug->text(), QString("Status Debug"));
@@ -199,18 +194,18 @@ private slots:
         SheetFixture::Click(Button("readConfigButton"));
         QCOMPARE(line->opens, std::vector<std::string>{"COM3"});
         QVERIFY(page->IsPolling());
-        QTRY_VERIFY(g_nIdlePolls >= 1);
+        QTRY_VERIFY(Link().IdlePolls() >= 1);
 
         QVERIFY(f->GoTo("Packet"));
         QVERIFY(!page->IsPolling());
-        const int32_t polls = g_nIdlePolls;
+        const int32_t polls = Link().IdlePolls();
         line->Script({"Press ESC 3 times to enter\r\n", "", "Options Menu\r\n",
                       "BANK 0\r\nMYCALL N0CALL-5\r\nPPERIOD 600\r\n"});
         QTest::qWait(350);
-        QCOMPARE(g_nIdlePolls, polls);
+        QCOMPARE(Link().IdlePolls(), polls);
         QVERIFY(line->open);
         QVERIFY(line->writes.empty());
-        QCOMPARE(g_deviceLink.m_nState, int32_t(ReadAwaitBanner));
+        QVERIFY(Link().State() == LinkState::ReadAwaitBanner);
 
         QVERIFY(f->GoTo("Comms"));
         QVERIFY(page->IsPolling());
@@ -227,7 +222,7 @@ private slots:
         SheetFixture::Pick(port, 3);
         SheetFixture::Click(Button("writeConfigButton"));
         QCOMPARE(line->opens, std::vector<std::string>{"COM4"});
-        QCOMPARE(g_deviceLink.m_nState, int32_t(WriteAwaitBanner));
+        QVERIFY(Link().State() == LinkState::WriteAwaitBanner);
     }
 
     void firmwareDialog()
@@ -240,15 +235,15 @@ private slots:
             return;
         // Cancel: no port opened, no status changed.
         QVERIFY(line->opens.empty());
-        QCOMPARE(g_deviceLink.GetStatus(), std::string(kFirstStatus));
+        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
 
         const QString firmware = WriteAll(dir.filePath("code.qwn"), ":00000001FF\r\n");
         answer = firmware;
         TypePort("COM9");
         SheetFixture::Click(Button("reloadFirmwareButton"));
         QCOMPARE(line->opens, std::vector<std::string>{"COM9"});
-        QCOMPARE(g_deviceLink.m_strFirmwarePath, firmware.toStdString());
-        QCOMPARE(g_deviceLink.m_nState, int32_t(LoaderAwaitPrompt));
+        QCOMPARE(Link().FirmwarePath(), firmware.toStdString());
+        QVERIFY(Link().State() == LinkState::LoaderAwaitPrompt);
     }
 
     void loadSettings()
@@ -267,8 +262,8 @@ private slots:
         QCOMPARE(status->text(), "Loaded " + path);
         QCOMPARE(debug->text(), QString("DONE : 1 ignored, 3 parsed, 2 changed"));
         // The text goes through the link: the next tick keeps it.
-        const int32_t polls = g_nIdlePolls;
-        QTRY_VERIFY(g_nIdlePolls > polls);
+        const int32_t polls = Link().IdlePolls();
+        QTRY_VERIFY(Link().IdlePolls() > polls);
         QCOMPARE(status->text(), "Loaded " + path);
     }
 
@@ -298,7 +293,7 @@ private slots:
     void fileFailuresAreReported()
     {
         QFETCH(bool, save);
-        g_deviceLink.SetStatus("Read Complete", "DONE : 0 ignored, 198 parsed, 3 changed");
+        Link().SetStatus("Read Complete", "DONE : 0 ignored, 198 parsed, 3 changed");
         const CBank before = g_settings.m_bank0;
         const QString path = dir.filePath("missing/settings1.txt");
         answer = path;
@@ -317,7 +312,7 @@ private slots:
         SheetFixture::Click(Button("loadSettingsButton"));
         SheetFixture::Click(Button("saveSettingsButton"));
         QCOMPARE(requests.size(), size_t(2));
-        QCOMPARE(g_deviceLink.GetStatus(), std::string(kFirstStatus));
+        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
         QCOMPARE(g_settings.SettingsText(), text);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
     }

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kPollMilliseconds = 100;
 constexpr int kPortCount = 20;
 
 const char kSettingsFilter[] = "Quillwren Rezar Settings files *.txt (*.txt)";
@@ -41,13 +40,13 @@ void SetStatusLine(QLabel *line, const QString &text)
 
 } // namespace
 
-CCommsPage::CCommsPage(QWidget *parent) : CPropertyPage(parent)
+CCommsPage::CCommsPage(QWidget *parent) : CPropertyPage(parent), m_link(g_settings)
 {
     m_ui.setupUi(this);
     m_fnChooseFile = [this](const FileDialogRequest &request) {
         return RunFileDialog(this, request);
     };
-    m_timer.setInterval(kPollMilliseconds);
+    m_timer.setInterval(CDeviceLink::kPollMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &CCommsPage::OnPollTimer);
     connect(m_ui.readConfigButton, &QPushButton::clicked, this, &CCommsPage::OnReadConfig);
     connect(m_ui.writeConfigButton, &QPushButton::clicked, this, &CCommsPage::OnWriteConfig);
@@ -98,24 +97,24 @@ std::string CCommsPage::PortText() const
 
 void CCommsPage::ShowStatus()
 {
-    SetStatusLine(m_lblStatus, FromSystem(g_deviceLink.GetStatus()));
-    SetStatusLine(m_lblStatusDebug, FromSystem(g_deviceLink.GetStatusDebug()));
+    SetStatusLine(m_lblStatus, FromSystem(m_link.GetStatus()));
+    SetStatusLine(m_lblStatusDebug, FromSystem(m_link.GetStatusDebug()));
 }
 
 void CCommsPage::OnPollTimer()
 {
-    g_deviceLink.Poll();
+    m_link.Poll();
     ShowStatus();
 }
 
 void CCommsPage::OnReadConfig()
 {
-    g_deviceLink.StartRead(PortText());
+    m_link.StartRead(PortText());
 }
 
 void CCommsPage::OnWriteConfig()
 {
-    g_deviceLink.StartWrite(PortText());
+    m_link.StartWrite(PortText());
 }
 
 void CCommsPage::OnReloadFirmware()
@@ -124,7 +123,7 @@ void CCommsPage::OnReloadFirmware()
         m_fnChooseFile({false, "Select Firmware File", kFirmwareFilter, "qwn", QString()});
     if (path.isEmpty())
         return;
-    g_deviceLink.StartFirmware(PortText(), ToSystem(path));
+    m_link.StartFirmware(PortText(), ToSystem(path));
 }
 
 void CCommsPage::OnLoadSettings()
@@ -136,9 +135,9 @@ void CCommsPage::OnLoadSettings()
     const std::string path = ToSystem(chosen);
     std::string summary;
     if (g_settings.LoadFile(path, &summary) == 0)
-        g_deviceLink.SetStatus("Loaded " + path, summary);
+        m_link.SetStatus("Loaded " + path, summary);
     else
-        g_deviceLink.SetStatus("Couldn't open file " + path, std::string());
+        m_link.SetStatus("Couldn't open file " + path, std::string());
     ShowStatus();
 }
 
@@ -150,9 +149,9 @@ void CCommsPage::OnSaveSettings()
         return;
     const std::string path = ToSystem(chosen);
     if (g_settings.SaveFile(path) == 0)
-        g_deviceLink.SetStatus("Saved " + path, std::string());
+        m_link.SetStatus("Saved " + path, std::string());
     else
-        g_deviceLink.SetStatus("Couldn't open file " + path, std::string());
+        m_link.SetStatus("Couldn't open file " + path, std::string());
     ShowStatus();
 }
 

@@ -2,6 +2,8 @@
 
 #include "PropertyPage.h"
 
+#include "DeviceLink.h"
+
 #include "ui_CommsPage.h"
 
 #include <QTimer>
@@ -46,6 +48,8 @@ public:
     void OnSaveSettings();
 
     bool IsPolling() const { return m_timer.isActive(); }
+    // The page's device link, on the window's settings model.
+    CDeviceLink &Link() { return m_link; }
 
     Ui::CommsPage m_ui;
     QComboBox *m_cboPort = nullptr;
@@ -58,5 +62,6 @@ private:
     std::string PortText() const;
     void ShowStatus();
 
+    CDeviceLink m_link;
     QTimer m_timer;
 };
