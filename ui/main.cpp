@@ -1,14 +1,74 @@
 // rezar-config: the window.
 
 #include "App.h"
+#include "ConfigOptions.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// Installed while the QApplication is made: a platform that cannot start (no display, no
+// plugin) is a fatal message there, and the program ends with Qt's reason and status 1 rather
+// than an abort.
+void CannotStartHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        if (g_previousHandler)
+            g_previousHandler(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+        return;
+    }
+    std::fprintf(stderr, "%s\nrezar-config: the window cannot start\n", qPrintable(message));
+    std::fflush(stderr);
+    std::_Exit(ConfigExitCannotStart);
+}
+
+int UsageError(const QString &message)
+{
+    std::fprintf(stderr, "rezar-config: %s (see rezar-config --help)\n", qPrintable(message));
+    return ConfigExitUsage;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    ConfigCommandLine commandLine = ParseConfigCommandLine(argc, argv);
+    switch (commandLine.action) {
+    case ConfigCommandLine::Help:
+        std::fputs(kConfigUsage, stdout);
+        return ConfigExitDone;
+    case ConfigCommandLine::Version:
+        std::printf("rezar-config %s\n", REZAR_VERSION);
+        return ConfigExitDone;
+    case ConfigCommandLine::UsageError:
+        return UsageError(commandLine.error);
+    case ConfigCommandLine::Run:
+        break;
+    }
+
+    g_previousHandler = qInstallMessageHandler(CannotStartHandler);
+    QApplication app(commandLine.qtArgc, commandLine.qtArgv.data());
+    qInstallMessageHandler(g_previousHandler);
+    QStringList leftover;
+    for (int i = 1; i < commandLine.qtArgc; ++i)
+        leftover << QString::fromLocal8Bit(commandLine.qtArgv[i]);
+    if (const QString error = LeftoverArgumentError(leftover); !error.isEmpty())
+        return UsageError(error);
+    g_configOptions = commandLine.options;
+
     QApplication::setApplicationName("rezar-config");
+    QApplication::setApplicationVersion(REZAR_VERSION);
+    // The desktop entry, the icon and the metainfo share this id; desktops match the window to
+    // them by it.
+    QGuiApplication::setDesktopFileName(REZAR_APP_ID);
     QApplication::setWindowIcon(AppIcon());
     g_theApp.InitInstance();
-    return 0;
+    return ConfigExitDone;
 }
