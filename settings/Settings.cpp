@@ -3,12 +3,60 @@
 #include "Conversions.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
 
 CSettings g_settings;
+
+bool OpenRegularFile(const std::string &path, QFile &file, std::string &reason)
+{
+#ifdef Q_OS_UNIX
+    // Opened without waiting and judged by what was opened: a FIFO nobody writes to would
+    // otherwise hold open() for ever, and a check of the name before opening could be raced.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = S_ISDIR(info.st_mode) ? "is a folder, not a file" : "is not a regular file";
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        reason = file.errorString().toStdString();
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    const QString name = QString::fromLocal8Bit(path.c_str());
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile()) {
+        reason = info.isDir() ? "is a folder, not a file" : "is not a regular file";
+        return false;
+    }
+    file.setFileName(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+#endif
+}
 
 // Pointers to members need no object: the table is built at compile time, before any
 // CSettings, and serves them all.
@@ -82,8 +130,9 @@ void CSettings::BeginParse(ParseCursor &cursor) const
 
 LineEffect CSettings::ParseLine(ParseCursor &cursor, std::string line)
 {
-    if (size_t cr = line.find('\r'); cr != std::string::npos)
-        line.resize(cr);
+    // A line ends at its first CR or LF, whichever the sender uses: a value never keeps one.
+    if (size_t end = line.find_first_of("\r\n"); end != std::string::npos)
+        line.resize(end);
     if (line == "BANK 0") {
         cursor.bank = 0;
         return LineEffect::BankHeader;
@@ -202,35 +251,68 @@ std::string CSettings::NextLine(WriteCursor &cursor) const
     return line;
 }
 
-int CSettings::LoadFile(const std::string &path, std::string *pSummary)
+int CSettings::LoadFile(const std::string &path, std::string *pSummary, std::string *pReason)
 {
-    QFile file(QString::fromLocal8Bit(path.c_str()));
-    if (!file.open(QIODevice::ReadOnly))
+    std::string reason;
+    const int result = LoadFileInto(path, pSummary, reason);
+    if (pReason)
+        *pReason = reason;
+    return result;
+}
+
+int CSettings::LoadFileInto(const std::string &path, std::string *pSummary, std::string &reason)
+{
+    QFile file;
+    if (!OpenRegularFile(path, file, reason))
         return 1;
 
-    // A cursor of its own: a device read paused while another page is shown goes on where
-    // it was, into the bank it was reading.
+    // Parsed into a copy and taken over only when the whole file was read: a load that fails
+    // midway changes nothing. A cursor of its own: a device read paused while another page is
+    // shown goes on where it was, into the bank it was reading.
+    CSettings loaded;
+    loaded.m_bank0 = m_bank0;
+    loaded.m_bank1 = m_bank1;
+    loaded.m_nBank = m_nBank;
     ParseCursor cursor;
     BeginParse(cursor);
     std::string line;
+    bool overlong = false;
     char buffer[65536];
     qint64 got;
+    auto endLine = [&] {
+        if (overlong)
+            ++cursor.ignored;
+        else if (!line.empty())
+            loaded.ParseLine(cursor, std::move(line));
+        line.clear();
+        overlong = false;
+    };
     while ((got = file.read(buffer, sizeof buffer)) > 0) {
         for (qint64 i = 0; i < got; ++i) {
-            char c = buffer[i];
+            const char c = buffer[i];
             if (c == '\r' || c == '\n') {
-                if (!line.empty()) {
-                    ParseLine(cursor, std::move(line));
-                    line.clear();
-                }
+                endLine();
+            } else if (overlong) {
+                continue;
+            } else if (line.size() >= kMaxFileLine) {
+                // No setting is that long: the line is dropped as it goes and counted as
+                // ignored, so memory stays bounded whatever the file holds.
+                line.clear();
+                line.shrink_to_fit();
+                overlong = true;
             } else {
                 line += c;
             }
         }
     }
+    if (got < 0) {
+        reason = file.errorString().toStdString();
+        return 2;
+    }
     // The last line counts even without a line end.
-    if (!line.empty())
-        ParseLine(cursor, std::move(line));
+    endLine();
+    m_bank0 = std::move(loaded.m_bank0);
+    m_bank1 = std::move(loaded.m_bank1);
     if (pSummary)
         *pSummary = EndParse(cursor);
     return 0;

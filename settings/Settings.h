@@ -58,6 +58,8 @@ struct Setting {
 };
 
 constexpr int kSettingCount = 99;
+// The longest line a settings file may hold; no value comes near it.
+constexpr size_t kMaxFileLine = 64 * 1024;
 // A complete settings text: "BANK 0", 99 lines, "BANK 1", 99 lines.
 constexpr int kSettingsTextLines = 2 * (kSettingCount + 1);
 
@@ -129,17 +131,28 @@ public:
     // 0 on success, 1 when the file cannot be opened (or, for SaveFile, fully written).
     // Both use cursors of their own and leave the device exchange's alone. LoadFile's
     // summary goes to pSummary when one is given.
-    [[nodiscard]] int LoadFile(const std::string &path, std::string *pSummary = nullptr);
+    // LoadFile reads regular files only (a FIFO, a device or a folder is refused at once) and
+    // returns 2 when a read fails midway; either failure leaves both banks as they were, and
+    // pReason says why. A line longer than kMaxFileLine is dropped and counted as ignored.
+    [[nodiscard]] int LoadFile(const std::string &path, std::string *pSummary = nullptr,
+                               std::string *pReason = nullptr);
     [[nodiscard]] int SaveFile(const std::string &path) const;
 
     // The whole settings text, lines ended by CR LF: the bytes SaveFile writes.
     std::string SettingsText() const;
 
 private:
+    int LoadFileInto(const std::string &path, std::string *pSummary, std::string &reason);
+
     int32_t m_nBank = 0;
     ParseCursor m_parse;
     WriteCursor m_write;
 };
+
+// Opens path for reading if it is a regular file; otherwise false with the reason. Shared by
+// the settings and firmware files, so that neither can hang on a FIFO or read a device.
+class QFile;
+bool OpenRegularFile(const std::string &path, QFile &file, std::string &reason);
 
 extern CSettings g_settings;
 extern const std::array<Setting, kSettingCount> g_settingTable;

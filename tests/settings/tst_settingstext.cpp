@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -141,7 +143,8 @@ private slots:
         QTest::newRow("case counts in values") << QByteArray("MYCALL nocall") << 69 << QByteArray("nocall") << C{0, 1, 1} << QByteArray("Changed");
         QTest::newRow("two blanks") << QByteArray("MYCALL  X") << 69 << QByteArray(" X") << C{0, 1, 1} << QByteArray("Changed");
         QTest::newRow("cr cuts") << QByteArray("MYCALL AB\rCD") << 69 << QByteArray("AB") << C{0, 1, 1} << QByteArray("Changed");
-        QTest::newRow("lf stays") << QByteArray("MYCALL AB\n") << 69 << QByteArray("AB\n") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("lf cuts") << QByteArray("MYCALL AB\n") << 69 << QByteArray("AB") << C{0, 1, 1} << QByteArray("Changed");
+        QTest::newRow("lf cuts early") << QByteArray("MYCALL AB\nBANK 1\r") << 69 << QByteArray("AB") << C{0, 1, 1} << QByteArray("Changed");
         QTest::newRow("percent") << QByteArray("MYCALL %") << 69 << QByteArray("%") << C{0, 1, 1} << QByteArray("Changed");
         QTest::newRow("empty string") << QByteArray("MYCALL ") << 69 << QByteArray("%") << C{0, 1, 1} << QByteArray("Changed");
         QTest::newRow("empty int") << QByteArray("ABAUD ") << 1 << QByteArray("0") << C{0, 1, 1} << QByteArray("Changed");
@@ -167,6 +170,7 @@ private slots:
         QTest::newRow("export colon") << QByteArray(":EXPORT\r") << 69 << QByteArray("NOCALL") << C{0, 0, 0} << QByteArray("Echo");
         QTest::newRow("bank header") << QByteArray("BANK 1") << 69 << QByteArray("NOCALL") << C{0, 0, 0} << QByteArray("BankHeader");
         QTest::newRow("bank header cr") << QByteArray("BANK 0\r") << 69 << QByteArray("NOCALL") << C{0, 0, 0} << QByteArray("BankHeader");
+        QTest::newRow("bank header lf") << QByteArray("BANK 0\n") << 69 << QByteArray("NOCALL") << C{0, 0, 0} << QByteArray("BankHeader");
         QTest::newRow("export blank") << QByteArray("EXPORT ") << 69 << QByteArray("NOCALL") << C{1, 0, 0} << QByteArray("Ignored");
     }
 
@@ -466,6 +470,70 @@ private slots:
         QCOMPARE(Counts(settings.DeviceParse()), QList<int>({1, 1, 1}));
         QCOMPARE(settings.SaveFile(Path("no/such/dir/x.txt").toStdString()), 1);
         QCOMPARE(settings.SaveFile(m_dir.path().toStdString()), 1);
+    }
+
+    // Files that are not regular files are refused at once, without waiting for a writer
+    // (a FIFO) or reading without end (/dev/zero); the banks stay as they were.
+    void nonRegularFilesRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("folder") << m_dir.path() << QByteArray("is a folder, not a file");
+        QTest::newRow("fifo") << QString("fifo") << QByteArray("is not a regular file");
+        QTest::newRow("dev zero") << QString("/dev/zero") << QByteArray("is not a regular file");
+        QTest::newRow("missing") << QString("missing.txt") << QByteArray("No such file or directory");
+    }
+
+    void nonRegularFilesRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, reason);
+        if (path == "fifo") {
+            path = Path("fifo");
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (!path.startsWith('/')) {
+            path = m_dir.filePath(path);
+        }
+        CSettings settings;
+        settings.m_bank0.mycall = "KEEP";
+        std::string why;
+        QCOMPARE(settings.LoadFile(path.toStdString(), nullptr, &why), 1);
+        QCOMPARE(Bytes(why), reason);
+        QCOMPARE(settings.m_bank0.mycall, std::string("KEEP"));
+    }
+
+    // A read that fails midway fails the load (2) and changes nothing: /proc/self/mem is a
+    // regular file whose first bytes cannot be read.
+    void readErrorChangesNothing()
+    {
+        CSettings settings;
+        settings.m_bank1.txd = 77;
+        std::string why;
+        QCOMPARE(settings.LoadFile("/proc/self/mem", nullptr, &why), 2);
+        QVERIFY(!why.empty());
+        QCOMPARE(settings.m_bank1.txd, 77);
+        QCOMPARE(settings.SettingsText(), [] { CSettings s; s.m_bank1.txd = 77; return s.SettingsText(); }());
+    }
+
+    // A line beyond 64 KiB is dropped and counted as ignored; the lines around it load, and the
+    // memory used does not grow with the line.
+    void overlongLineIgnored()
+    {
+        const QString path = Path("long.txt");
+        QByteArray content = "MYCALL K1ABC\r\nBTEXT ";
+        content += QByteArray(3 * 1024 * 1024, 'x');
+        content += "\r\nTXD 5\nBANK 1\nALIAS1 ";
+        content += QByteArray(64 * 1024 - 7, 'y');  // 64 KiB with its key: still taken
+        content += "\n";
+        WriteFile(path, content);
+        CSettings settings;
+        std::string summary;
+        QCOMPARE(settings.LoadFile(path.toStdString(), &summary), 0);
+        QCOMPARE(Bytes(summary), QByteArray("DONE : 1 ignored, 3 parsed, 3 changed"));
+        QCOMPARE(settings.m_bank0.mycall, std::string("K1ABC"));
+        QCOMPARE(settings.m_bank0.btext, CSettings().m_bank0.btext);
+        QCOMPARE(settings.m_bank0.txd, 5);
+        QCOMPARE(settings.m_bank1.alias1.size(), size_t(64 * 1024 - 7));
     }
 
     // A save that fails part-way (here: the file-size limit, as a full disk would) reports 1 and
