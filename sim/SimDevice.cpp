@@ -263,6 +263,7 @@ void CSimDevice::QueueListing()
 
 void CSimDevice::Program(char c)
 {
+    ++m_nFirmwareBytes;
     if (m_strFirmware.size() >= kMaxFirmwareText) {
         m_log("bootloader: more firmware text than any flash holds, answered F");
         Send(std::string(1, kHexTooLarge));

@@ -73,6 +73,8 @@ public:
     std::deque<SimOutput> &Output() { return m_output; }
     // Complete lines taken by the menu since the program started.
     long LinesReceived() const { return m_nLinesReceived; }
+    // Firmware bytes taken by the bootloader since the program started.
+    long FirmwareBytesReceived() const { return m_nFirmwareBytes; }
     // The device's two banks: what --settings loads and --dump saves.
     CSettings &Banks() { return m_banks; }
 
@@ -97,6 +99,7 @@ private:
     std::string m_strLine;
     bool m_bLineCut = false;
     long m_nLinesReceived = 0;
+    long m_nFirmwareBytes = 0;
     uint32_t m_nNoiseSeed = 12345;
     long m_nNoiseLines = 0;
     long m_nLostBytes = 0;

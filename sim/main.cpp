@@ -36,6 +36,7 @@ const char kUsage[] =
     "  --pause-after N      fall silent for 2 s after N lines of each listing\n"
     "  --noise              stray bytes between the lines of the start-up text and listing\n"
     "  --hangup-after N     close the line after N lines received by the menu, then stop\n"
+    "  --hangup-in-firmware N  close the line after N firmware bytes received, then stop\n"
     "  --help\n"
     "\n"
     "Bootloader answers: '.' per good record, '*' after the end record; errors: S syntax,\n"
@@ -54,6 +55,7 @@ struct Options {
     std::string linkPath;
     bool bManual = false;
     long nHangupAfter = -1;
+    long nHangupInFirmware = -1;
 };
 
 int g_signalPipe[2] = {-1, -1};
@@ -108,7 +110,8 @@ int ParseOptions(int argc, char *argv[], Options &options)
                             : arg == "--firmware-out" ? &options.device.strFirmwareOut
                             : arg == "--link"         ? &options.linkPath
                                                       : nullptr;
-        const bool numeric = arg == "--chip" || arg == "--pause-after" || arg == "--hangup-after";
+        const bool numeric = arg == "--chip" || arg == "--pause-after" || arg == "--hangup-after"
+                             || arg == "--hangup-in-firmware";
         if (!text && !numeric)
             return Usage(arg.rfind("-", 0) == 0 ? "unknown option " + arg : "unexpected argument " + arg);
         if (i + 1 >= argc)
@@ -127,6 +130,10 @@ int ParseOptions(int argc, char *argv[], Options &options)
             if (!Number(value, number))
                 return Usage("--pause-after takes a number of lines");
             options.device.nPauseAfter = int(number);
+        } else if (arg == "--hangup-in-firmware") {
+            if (!Number(value, number) || number == 0)
+                return Usage("--hangup-in-firmware takes a number of bytes from 1");
+            options.nHangupInFirmware = number;
         } else {
             if (!Number(value, number) || number == 0)
                 return Usage("--hangup-after takes a number of lines from 1");
@@ -303,6 +310,13 @@ bool CLine::Receive(SimTime now)
         m_device.Receive(buffer[i], now);
         if (m_options.nHangupAfter > 0 && m_device.LinesReceived() >= m_options.nHangupAfter) {
             Log("hanging up after " + std::to_string(m_device.LinesReceived()) + " lines received");
+            return false;
+        }
+        // A plug pulled in the middle of a firmware load.
+        if (m_options.nHangupInFirmware > 0
+            && m_device.FirmwareBytesReceived() >= m_options.nHangupInFirmware) {
+            Log("hanging up after " + std::to_string(m_device.FirmwareBytesReceived())
+                + " firmware bytes received");
             return false;
         }
     }

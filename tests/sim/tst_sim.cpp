@@ -274,6 +274,29 @@ private slots:
         QVERIFY(banks.contains("TXD 5\r\n"));
     }
 
+    // The plug pulled during a firmware load: the line closes after the given firmware bytes,
+    // whatever record they are in the middle of.
+    void hangUpInFirmware()
+    {
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--fast", "--hangup-in-firmware", "100"}));
+        CPortEnd port;
+        QVERIFY(port.Open(sim.Path()));
+        QCOMPARE(port.ReadUntil("?"), QByteArray("?"));
+        QVERIFY(port.Write("b"));
+        QVERIFY(port.ReadUntil("bootloader\r\n").endsWith("bootloader\r\n"));
+        QVERIFY(port.Write("s"));
+        QVERIFY(sim.WaitForLog("bootloader: erased", 5000));
+        const QByteArray firmware = MakeFirmware(64);
+        QVERIFY(firmware.size() > 100);
+        QVERIFY(port.Write(firmware.left(99)));
+        QVERIFY(!sim.WaitForLog("hanging up", 300));
+        QVERIFY(port.Write(firmware.mid(99)));
+        QTRY_VERIFY(port.HungUp());
+        QCOMPARE(sim.WaitForExit(5000), 0);
+        QVERIFY2(sim.Log().contains("hanging up after 100 firmware bytes received"), sim.Log());
+    }
+
     void linePace()
     {
         CSimProcess sim;
@@ -352,6 +375,8 @@ private slots:
         QTest::newRow("chip") << QStringList{"--chip", "328"} << 2 << QByteArray("1284 or 644");
         QTest::newRow("pause") << QStringList{"--pause-after", "ten"} << 2 << QByteArray("--pause-after");
         QTest::newRow("hangup 0") << QStringList{"--hangup-after", "0"} << 2 << QByteArray("--hangup-after");
+        QTest::newRow("firmware hangup 0") << QStringList{"--hangup-in-firmware", "0"} << 2
+                                           << QByteArray("--hangup-in-firmware takes a number of bytes");
         QTest::newRow("no value") << QStringList{"--dump"} << 2 << QByteArray("--dump needs a value");
         QTest::newRow("settings missing") << QStringList{"--settings", "/nonexistent/s.txt"} << 1
                                           << QByteArray("cannot read /nonexistent/s.txt");
