@@ -79,7 +79,7 @@ QStringList HelpCommands(const QString &help)
     return commands;
 }
 
-// Every option of the form --name (or -x as well when SHORT is set) in TEXT.
+// Every option of the form --name in TEXT, and of the form -x as well with withShort.
 QSet<QString> Options(const QString &text, bool withShort = false)
 {
     static const QRegularExpression longOnly(R"((?<![\w-])--[a-z][a-z0-9-]*)");
@@ -375,6 +375,7 @@ private slots:
     }
 
     // Help, version and usage errors need no display; without one the window ends with status 1.
+    // (Which arguments are options is tst_config_command_line's; this is what the user sees.)
     void windowCommandLine_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -387,21 +388,12 @@ private slots:
             return "rezar-config: " + what + " (see rezar-config --help)\n";
         };
         QTest::newRow("help") << QStringList{"--help"} << 0 << usage << "" << false;
-        QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << "" << false;
-        QTest::newRow("help after options")
-            << QStringList{"--port", "COM3", "--trace", "t.log", "--help"} << 0 << usage << "" << false;
         QTest::newRow("version")
             << QStringList{"--version"} << 0 << "rezar-config " REZAR_VERSION "\n" << "" << false;
         QTest::newRow("unknown option")
             << QStringList{"--bogus"} << 2 << "" << refused("unknown option --bogus") << false;
-        QTest::newRow("unknown before help")
-            << QStringList{"--bogus", "--help"} << 2 << "" << refused("unknown option --bogus") << false;
-        QTest::newRow("value joined")
-            << QStringList{"--port=COM1"} << 2 << "" << refused("unknown option --port=COM1") << false;
         QTest::newRow("port without name")
             << QStringList{"--port"} << 2 << "" << refused("--port needs a NAME") << false;
-        QTest::newRow("trace without file") << QStringList{"--port", "COM1", "--trace"} << 2 << ""
-                                            << refused("--trace needs a FILE") << false;
         // Qt's own options reach QApplication; what it leaves over is refused before any window.
         QTest::newRow("stray argument") << QStringList{"-platform", "offscreen", "stray"} << 2 << ""
                                         << refused("unexpected argument stray") << true;
