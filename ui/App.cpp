@@ -13,9 +13,7 @@ bool CQuillwrenAlphaConfigApp::InitInstance()
     QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
 
     CSheet sheet;
-    m_pSheet = &sheet;
     sheet.DoModal();
-    m_pSheet = nullptr;
     return false;
 }
 
@@ -24,10 +22,4 @@ QIcon AppIcon()
     // rezar_ui is a static library: its resources are registered by hand (repeats are no-ops).
     Q_INIT_RESOURCE(rezar);
     return QIcon(QStringLiteral(":/rezar.svg"));
-}
-
-void CQuillwrenAlphaConfigApp::SetBankLabel(const QString &text)
-{
-    if (m_pSheet)
-        m_pSheet->SetBankLabel(text);
 }

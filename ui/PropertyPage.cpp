@@ -65,18 +65,24 @@ void ApplyEditStyles(QWidget *page)
 
 CPropertyPage::CPropertyPage(QWidget *parent) : QWidget(parent) {}
 
-void CPropertyPage::DoDataExchange()
+void CPropertyPage::AttachControls()
 {
     ApplyEditStyles(this);
 }
 
+void CPropertyPage::DoDataExchange(bool)
+{
+}
+
 bool CPropertyPage::OnSetActive()
 {
+    DoDataExchange(false);
     return true;
 }
 
 bool CPropertyPage::OnKillActive()
 {
+    DoDataExchange(true);
     return true;
 }
 
@@ -84,6 +90,6 @@ void CPropertyPage::EnsureAttached()
 {
     if (!m_bAttached) {
         m_bAttached = true;
-        DoDataExchange();
+        AttachControls();
     }
 }

@@ -3,24 +3,32 @@
 #include <QWidget>
 
 // One tab of the main sheet. The sheet calls OnKillActive() on the page being left before
-// OnSetActive() on the page being shown; DoDataExchange() runs once, before the first
-// activation, and attaches the controls (the base applies the forms' edit-box styles).
+// OnSetActive() on the page being shown; AttachControls() runs once, before the first
+// activation.
 class CPropertyPage : public QWidget {
     Q_OBJECT
 public:
     explicit CPropertyPage(QWidget *parent = nullptr);
 
-    virtual void DoDataExchange();
-    // Load the controls from the current bank (pages override and then call the base).
+    // The page's bindings, each control listed once with its conversion and used both ways:
+    // `store` false shows the current bank in the controls, `store` true takes the controls
+    // into it. The base binds nothing.
+    virtual void DoDataExchange(bool store);
+    // Loads the controls from the current bank. Pages with rules (enables, derived texts)
+    // call the base first and apply them to what it loaded.
     virtual bool OnSetActive();
-    // Store the controls into the current bank; a page can always be left.
+    // Stores the controls into the current bank; a page can always be left.
     virtual bool OnKillActive();
 
     // The tab caption: the form's window title.
     QString Caption() const { return windowTitle(); }
 
-    // Runs DoDataExchange() the first time only.
+    // Runs AttachControls() the first time only.
     void EnsureAttached();
+
+protected:
+    // Attaches the controls: the base applies the forms' edit-box styles.
+    virtual void AttachControls();
 
 private:
     bool m_bAttached = false;

@@ -1,6 +1,16 @@
 #include "Sheet.h"
 
 #include "App.h"
+#include "BasicPage.h"
+#include "BeaconPage.h"
+#include "CommsPage.h"
+#include "DisplayPage.h"
+#include "GPSPage.h"
+#include "PacketPage.h"
+#include "PortsPage.h"
+#include "PositionPage.h"
+#include "PositionTimingPage.h"
+#include "TelemetryPage.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,20 +20,31 @@
 #include <windows.h>
 #endif
 
-CSheet::CSheet() : CPropertySheet("Quillwren Rezar Configuration")
+CSheet::CSheet()
+    : CPropertySheet("Quillwren Rezar Configuration"),
+      m_pBasicPage(std::make_unique<CBasicPage>()),
+      m_pPortsPage(std::make_unique<CPortsPage>()),
+      m_pPositionPage(std::make_unique<CPositionPage>()),
+      m_pPositionTimingPage(std::make_unique<CPositionTimingPage>()),
+      m_pGpsPage(std::make_unique<CGPSPage>()),
+      m_pBeaconPage(std::make_unique<CBeaconPage>()),
+      m_pTelemetryPage(std::make_unique<CTelemetryPage>()),
+      m_pPacketPage(std::make_unique<CPacketPage>()),
+      m_pDisplayPage(std::make_unique<CDisplayPage>()),
+      m_pCommsPage(std::make_unique<CCommsPage>())
 {
     setObjectName("sheet");
     // The tab order is the order the pages are added in.
-    AddPage(&m_basicPage);
-    AddPage(&m_portsPage);
-    AddPage(&m_positionPage);
-    AddPage(&m_positionTimingPage);
-    AddPage(&m_gpsPage);
-    AddPage(&m_beaconPage);
-    AddPage(&m_telemetryPage);
-    AddPage(&m_packetPage);
-    AddPage(&m_displayPage);
-    AddPage(&m_commsPage);
+    AddPage(m_pBasicPage.get());
+    AddPage(m_pPortsPage.get());
+    AddPage(m_pPositionPage.get());
+    AddPage(m_pPositionTimingPage.get());
+    AddPage(m_pGpsPage.get());
+    AddPage(m_pBeaconPage.get());
+    AddPage(m_pTelemetryPage.get());
+    AddPage(m_pPacketPage.get());
+    AddPage(m_pDisplayPage.get());
+    AddPage(m_pCommsPage.get());
 
     // The bank label stands at the left end of the button row, "&Close" at the right, where
     // the help button of a classic property sheet stands. No Apply, OK/Cancel or Help.
@@ -38,6 +59,7 @@ CSheet::CSheet() : CPropertySheet("Quillwren Rezar Configuration")
     ButtonRow()->addWidget(m_pBankLabel);
     ButtonRow()->addStretch(1);
     ButtonRow()->addWidget(m_pCloseButton);
+    connect(m_pTelemetryPage.get(), &CTelemetryPage::bankChanged, this, &CSheet::OnBankChanged);
 
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -46,13 +68,13 @@ CSheet::CSheet() : CPropertySheet("Quillwren Rezar Configuration")
 
 CSheet::~CSheet()
 {
-    // The pages are members and go before the base: no tab change may reach them on the way.
+    // The pages are owned here and go before the base: no tab change may reach them on the way.
     StopPages();
 }
 
-void CSheet::SetBankLabel(const QString &text)
+void CSheet::OnBankChanged(int bank)
 {
-    m_pBankLabel->setText(text);
+    m_pBankLabel->setText(QStringLiteral("BANK:%1").arg(bank));
 }
 
 void CSheet::OnInitDialog()

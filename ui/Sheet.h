@@ -1,17 +1,19 @@
 #pragma once
 
 #include "PropertySheet.h"
-#include "BasicPage.h"
-#include "BeaconPage.h"
-#include "CommsPage.h"
-#include "DisplayPage.h"
-#include "GPSPage.h"
-#include "PacketPage.h"
-#include "PortsPage.h"
-#include "PositionPage.h"
-#include "PositionTimingPage.h"
-#include "TelemetryPage.h"
 
+#include <memory>
+
+class CBasicPage;
+class CBeaconPage;
+class CCommsPage;
+class CDisplayPage;
+class CGPSPage;
+class CPacketPage;
+class CPortsPage;
+class CPositionPage;
+class CPositionTimingPage;
+class CTelemetryPage;
 class QLabel;
 class QPushButton;
 
@@ -22,22 +24,24 @@ public:
     CSheet();
     ~CSheet() override;
 
-    void SetBankLabel(const QString &text);
+protected:
+    void OnInitDialog() override;
 
-    CBasicPage m_basicPage;
-    CPortsPage m_portsPage;
-    CPositionPage m_positionPage;
-    CPositionTimingPage m_positionTimingPage;
-    CGPSPage m_gpsPage;
-    CBeaconPage m_beaconPage;
-    CTelemetryPage m_telemetryPage;
-    CPacketPage m_packetPage;
-    CDisplayPage m_displayPage;
-    CCommsPage m_commsPage;
+private:
+    // The bank page reports the bank it shows; the label follows it from any tab.
+    void OnBankChanged(int bank);
+
+    std::unique_ptr<CBasicPage> m_pBasicPage;
+    std::unique_ptr<CPortsPage> m_pPortsPage;
+    std::unique_ptr<CPositionPage> m_pPositionPage;
+    std::unique_ptr<CPositionTimingPage> m_pPositionTimingPage;
+    std::unique_ptr<CGPSPage> m_pGpsPage;
+    std::unique_ptr<CBeaconPage> m_pBeaconPage;
+    std::unique_ptr<CTelemetryPage> m_pTelemetryPage;
+    std::unique_ptr<CPacketPage> m_pPacketPage;
+    std::unique_ptr<CDisplayPage> m_pDisplayPage;
+    std::unique_ptr<CCommsPage> m_pCommsPage;
 
     QLabel *m_pBankLabel = nullptr;
     QPushButton *m_pCloseButton = nullptr;
-
-protected:
-    void OnInitDialog() override;
 };

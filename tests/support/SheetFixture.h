@@ -4,7 +4,6 @@
 // the tab bar, as a user would.
 
 #include "Settings.h"
-#include "App.h"
 #include "Sheet.h"
 
 #include <QAbstractButton>
@@ -27,14 +26,12 @@ public:
     {
         g_settings = CSettings();
         sheet = std::make_unique<CSheet>();
-        g_theApp.m_pSheet = sheet.get();
         sheet->show();
     }
     ~SheetFixture()
     {
         if (sheet->isVisible())
             sheet->accept();
-        g_theApp.m_pSheet = nullptr;
     }
 
     QTabWidget *Tabs() const { return sheet->Tabs(); }
@@ -65,6 +62,9 @@ public:
             qWarning("no control named %s", qPrintable(name));
         return found;
     }
+
+    // The sheet's page of that class (the test includes its header).
+    template <class P> P *Page() const { return sheet->findChild<P *>(); }
 
     // Replaces an edit box's text as a user would: select all, type.
     static void Type(QLineEdit *edit, const QString &text)

@@ -2,6 +2,7 @@
 // the page is shown, the buttons against a scripted port, and the settings-file buttons with
 // the file dialog replaced through the page's seam.
 
+#include "CommsPage.h"
 #include "DeviceLink.h"
 #include "Settings.h"
 #include "support/FakeSerialPort.h"
@@ -89,7 +90,7 @@ private slots:
         line = InstallFakeSerial();
 
         f = std::make_unique<SheetFixture>();
-        page = &f->sheet->m_commsPage;
+        page = f->Page<CCommsPage>();
         requests.clear();
         answer.clear();
         page->m_fnChooseFile = [this](const Request &request) {

@@ -1,6 +1,7 @@
 // The Comms page against rezar-sim on a pseudo-terminal, as a user works it: read the
 // device, save the settings to a file, load them back, write them to the device.
 
+#include "CommsPage.h"
 #include "support/SheetFixture.h"
 #include "sim/SimHarness.h"
 
@@ -23,7 +24,7 @@ private slots:
         QVERIFY(sim.Start({"--fast", "--settings", start, "--dump", dump, "--link", port}));
 
         SheetFixture f;
-        CCommsPage &page = f.sheet->m_commsPage;
+        CCommsPage &page = *f.Page<CCommsPage>();
         QString chosen;
         page.m_fnChooseFile = [&](const CCommsPage::FileDialogRequest &) { return chosen; };
         QVERIFY(f.GoTo("Comms"));

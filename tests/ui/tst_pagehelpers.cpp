@@ -1,4 +1,4 @@
-// The page helpers and the seven conversions on real drop-downs and edit boxes, and the
+// The page helpers and the seven two-way conversions on real drop-downs and edit boxes, and the
 // edit-box styles the forms carry (upper case, digits only), driven by typed keys.
 
 #include "PropertyPage.h"
@@ -32,7 +32,7 @@ class TestPageHelpers : public QObject {
     Q_OBJECT
 
     // A page like the forms make: a plain box, an upper-case box and a digits-only box, with
-    // the styles applied by the page's first data exchange.
+    // the styles applied when the page attaches its controls.
     std::unique_ptr<CPropertyPage> m_page;
     QLineEdit *m_plain = nullptr;
     QLineEdit *m_upper = nullptr;
@@ -80,7 +80,7 @@ private slots:
         m_combo->setCurrentIndex(2);
         QCOMPARE(SelectComboText(m_combo, stored.toStdString()), found);
         std::string field = "unchanged";
-        StoreItemText(m_combo, field);
+        DDX_ItemText(true, m_combo, field);
         QCOMPARE(QString::fromStdString(field), storedBack);
     }
 
@@ -102,10 +102,11 @@ private slots:
         QFETCH(int, storedBack);
         m_combo->addItems(BaudRates());
         m_combo->setCurrentIndex(5);
-        LoadItemNumber(m_combo, stored);
+        int32_t field = stored;
+        DDX_ItemNumber(false, m_combo, field);
         QCOMPARE(m_combo->currentText(), shown);
-        int32_t field = 0;
-        StoreItemNumber(m_combo, field);
+        field = 0;
+        DDX_ItemNumber(true, m_combo, field);
         QCOMPARE(field, storedBack);
     }
 
@@ -129,7 +130,7 @@ private slots:
         m_combo->setCurrentIndex(1);
         QCOMPARE(SelectComboIndex(m_combo, stored), returned);
         int32_t field = -7;
-        StoreIndex(m_combo, field);
+        DDX_Index(true, m_combo, field);
         QCOMPARE(field, storedBack);
     }
 
@@ -140,7 +141,7 @@ private slots:
         QCOMPARE(GetComboIndex(m_combo), -1);
         QCOMPARE(GetComboText(m_combo), std::string());
         int32_t number = 5;
-        StoreItemNumber(m_combo, number);
+        DDX_ItemNumber(true, m_combo, number);
         QCOMPARE(number, 0);
     }
 
@@ -174,23 +175,24 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(int, stored);
-        LoadNumber(m_plain, 42);
+        int32_t field = 42;
+        DDX_Number(false, m_plain, field);
         QCOMPARE(m_plain->text(), QString("42"));
         m_plain->setFocus();
         m_plain->selectAll();
         QTest::keyClick(m_plain, Qt::Key_Delete);
         QTest::keyClicks(m_plain, typed);
-        int32_t field = 1;
-        StoreNumber(m_plain, field);
+        field = 1;
+        DDX_Number(true, m_plain, field);
         QCOMPARE(field, stored);
     }
 
     void numberShowsEveryValue()
     {
         for (int32_t value : {0, -3, INT_MAX, INT_MIN}) {
-            LoadNumber(m_plain, value);
+            DDX_Number(false, m_plain, value);
             int32_t back = 1;
-            StoreNumber(m_plain, back);
+            DDX_Number(true, m_plain, back);
             QCOMPARE(back, value);
         }
     }
@@ -210,19 +212,20 @@ private slots:
         m_plain->setFocus();
         QTest::keyClicks(m_plain, typed);
         char field = 'q';
-        StoreChar(m_plain, field);
+        DDX_Char(true, m_plain, field);
         QCOMPARE(int(field), stored);
     }
 
     void characterLoad()
     {
-        LoadChar(m_plain, '\0');
-        QCOMPARE(m_plain->text(), QString());
-        LoadChar(m_plain, '/');
-        QCOMPARE(m_plain->text(), QString("/"));
-        LoadChar(m_plain, '\xE9');
+        for (char value : {'\0', '/'}) {
+            DDX_Char(false, m_plain, value);
+            QCOMPARE(m_plain->text(), value ? QString(QChar::fromLatin1(value)) : QString());
+        }
+        char value = '\xE9';
+        DDX_Char(false, m_plain, value);
         char back = 0;
-        StoreChar(m_plain, back);
+        DDX_Char(true, m_plain, back);
         QCOMPARE(back, '\xE9');
     }
 
@@ -232,9 +235,9 @@ private slots:
         std::string all;
         for (int b = 0; b < 256; ++b)
             all += char(b);
-        LoadText(m_plain, all);
+        DDX_Text(false, m_plain, all);
         std::string back;
-        StoreText(m_plain, back);
+        DDX_Text(true, m_plain, back);
         QCOMPARE(back, all);
 
         m_combo->addItem(BytesToText("\xB0\xE9\xFF"));
@@ -254,7 +257,7 @@ private slots:
         m_plain->setFocus();
         QTest::keyClicks(m_plain, "  a b  ");
         std::string field;
-        StoreText(m_plain, field);
+        DDX_Text(true, m_plain, field);
         QCOMPARE(field, std::string("  a b  "));
     }
 
@@ -264,13 +267,14 @@ private slots:
         QTest::keyClicks(m_upper, "n0call-9");
         QCOMPARE(m_upper->text(), QString("N0CALL-9"));
         std::string field;
-        StoreText(m_upper, field);
+        DDX_Text(true, m_upper, field);
         QCOMPARE(field, std::string("N0CALL-9"));
 
         // Text the program puts there shows in upper case too; only a-z change.
-        LoadText(m_upper, "wide2-1 \xE9");
+        field = "wide2-1 \xE9";
+        DDX_Text(false, m_upper, field);
         QCOMPARE(m_upper->text(), BytesToText("WIDE2-1 \xE9"));
-        StoreText(m_upper, field);
+        DDX_Text(true, m_upper, field);
         QCOMPARE(field, std::string("WIDE2-1 \xE9"));
     }
 
@@ -296,7 +300,8 @@ private slots:
     // the box still refuses letters afterwards.
     void digitsOnlyBoxKeepsProgramText()
     {
-        LoadNumber(m_digits, -3);
+        int32_t field = -3;
+        DDX_Number(false, m_digits, field);
         QCOMPARE(m_digits->text(), QString("-3"));
         m_digits->setFocus();
         m_digits->end(false);
@@ -305,25 +310,61 @@ private slots:
         QTest::keyClick(m_digits, Qt::Key_Backspace);
         QTest::keyClicks(m_digits, "5");
         QCOMPARE(m_digits->text(), QString("-5"));
-        int32_t field = 0;
-        StoreNumber(m_digits, field);
+        field = 0;
+        DDX_Number(true, m_digits, field);
         QCOMPARE(field, -5);
         QTest::keyClick(m_digits, Qt::Key_Home);
         QTest::keyClick(m_digits, Qt::Key_Delete);
         QCOMPARE(m_digits->text(), QString("5"));
     }
 
+    // A load leaves the bank field as it was: the values are picked so that a store before or
+    // after it would change the field.
+    void loadLeavesTheField()
+    {
+        m_combo->addItems(BaudRates());
+        m_combo->setCurrentIndex(2);
+        m_plain->setText("OLD");
+        QCheckBox box(m_page.get());
+        box.setChecked(true);
+
+        std::string text = "NEW";
+        DDX_Text(false, m_plain, text);
+        QCOMPARE(text, std::string("NEW"));
+        int32_t number = 42;
+        DDX_Number(false, m_plain, number);
+        QCOMPARE(number, 42);
+        char character = 'x';
+        DDX_Char(false, m_plain, character);
+        QCOMPARE(character, 'x');
+        int32_t check = 5;
+        DDX_Check(false, &box, check);
+        QCOMPARE(check, 5);
+        std::string item = "96";
+        DDX_ItemText(false, m_combo, item);
+        QCOMPARE(m_combo->currentText(), QString("9600"));
+        QCOMPARE(item, std::string("96"));
+        int32_t rate = 19;
+        DDX_ItemNumber(false, m_combo, rate);
+        QCOMPARE(rate, 19);
+        int32_t index = 9;
+        DDX_Index(false, m_combo, index);
+        QCOMPARE(m_combo->currentIndex(), 0);
+        QCOMPARE(index, 9);
+    }
+
     void check()
     {
         QCheckBox box("Enabled");
         box.show();
-        LoadCheck(&box, 7);
+        int32_t field = 7;
+        DDX_Check(false, &box, field);
         QVERIFY(box.isChecked());
-        int32_t field = 0;
-        StoreCheck(&box, field);
+        field = 0;
+        DDX_Check(true, &box, field);
         QCOMPARE(field, 1);
         QTest::mouseClick(&box, Qt::LeftButton, {}, box.rect().center());
-        StoreCheck(&box, field);
+        DDX_Check(true, &box, field);
         QCOMPARE(field, 0);
     }
 };

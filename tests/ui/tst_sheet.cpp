@@ -2,17 +2,20 @@
 // loads and stores when, into which bank, and the sheet's start state.
 
 #include "Settings.h"
-#include "App.h"
+#include "BasicPage.h"
+#include "CommsPage.h"
 #include "PropertyPage.h"
 #include "PropertySheet.h"
 #include "Sheet.h"
 #include "PageHelpers.h"
+#include "TelemetryPage.h"
 #include "support/SheetFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -44,32 +47,27 @@ public:
         connect(m_enable, &QCheckBox::toggled, this, [this] { UpdateEnables(); });
     }
 
-    void DoDataExchange() override
+    void AttachControls() override
     {
-        CPropertyPage::DoDataExchange();
+        CPropertyPage::AttachControls();
         g_log.push_back(m_name + ":attach");
+    }
+    // The base's activation protocol runs this: load on showing, store on leaving.
+    void DoDataExchange(bool store) override
+    {
+        g_log.push_back(m_name + (store ? ":store" : ":load"));
+        if (!m_bBound)
+            return;
+        CBank &bank = g_settings.CurrentValues();
+        DDX_Text(store, m_call, bank.mycall);
+        DDX_Check(store, m_enable, bank.sben);
+        DDX_Number(store, m_period, bank.pperiod);
     }
     bool OnSetActive() override
     {
-        g_log.push_back(m_name + ":load");
-        if (!m_bBound)
-            return CPropertyPage::OnSetActive();
-        CBank &bank = g_settings.CurrentValues();
-        LoadText(m_call, bank.mycall);
-        LoadCheck(m_enable, bank.sben);
-        LoadNumber(m_period, bank.pperiod);
+        const bool active = CPropertyPage::OnSetActive();
         UpdateEnables();
-        return CPropertyPage::OnSetActive();
-    }
-    bool OnKillActive() override
-    {
-        g_log.push_back(m_name + ":store");
-        if (!m_bBound)
-            return CPropertyPage::OnKillActive();
-        StoreText(m_call, g_settings.CurrentValues().mycall);
-        StoreCheck(m_enable, g_settings.CurrentValues().sben);
-        StoreNumber(m_period, g_settings.CurrentValues().pperiod);
-        return CPropertyPage::OnKillActive();
+        return active;
     }
     void UpdateEnables() { m_period->setEnabled(m_enable->isChecked()); }
 
@@ -234,7 +232,7 @@ private slots:
             shown << f.Tabs()->tabText(i);
         QCOMPARE(shown, captions);
         QCOMPARE(f.Tabs()->currentIndex(), 0);
-        QCOMPARE(f.sheet->GetActivePage(), &f.sheet->m_basicPage);
+        QCOMPARE(f.sheet->GetActivePage(), static_cast<CPropertyPage *>(f.Page<CBasicPage>()));
 
         auto *label = f.Find<QLabel>("bankLabel");
         QVERIFY(label);
@@ -256,16 +254,36 @@ private slots:
         QVERIFY(c.top() > f.Tabs()->geometry().bottom());
     }
 
-    void bankLabelThroughTheApplication()
+    // The label shows the bank the bank page last reported, whichever tab is shown, and no
+    // other page touches it.
+    void bankLabelFollowsTheBankPage()
     {
-        g_theApp.SetBankLabel("BANK:1");  // no sheet: nothing happens
         SheetFixture f;
         auto *label = f.Find<QLabel>("bankLabel");
+        CTelemetryPage *bankPage = f.Page<CTelemetryPage>();
+        QVERIFY(bankPage);
         QVERIFY(f.GoTo("Comms"));
-        g_theApp.SetBankLabel("BANK:1");
+        emit bankPage->bankChanged(1);
         QCOMPARE(label->text(), QString("BANK:1"));
         QVERIFY(f.GoTo("Basic"));
         QCOMPARE(label->text(), QString("BANK:1"));
+        emit bankPage->bankChanged(0);
+        QCOMPARE(label->text(), QString("BANK:0"));
+    }
+
+    // Outside any sheet the bank page loads as well, and reports every bank it loads.
+    void bankPageReportsEachLoad()
+    {
+        CTelemetryPage page;
+        QSignalSpy reported(&page, &CTelemetryPage::bankChanged);
+        page.EnsureAttached();
+        page.OnSetActive();
+        page.OnKillActive();
+        g_settings.SetBank(1);
+        page.OnSetActive();
+        QCOMPARE(reported.count(), 2);
+        QCOMPARE(reported.at(0).at(0).toInt(), 0);
+        QCOMPARE(reported.at(1).at(0).toInt(), 1);
     }
 
     void closeButtonEndsTheModalRun()
@@ -279,7 +297,7 @@ private slots:
         result = f.sheet->DoModal();
         QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(!f.sheet->isVisible());
-        QVERIFY(!f.sheet->m_commsPage.IsPolling());
+        QVERIFY(!f.Page<CCommsPage>()->IsPolling());
     }
 
     // A sheet whose pages are members, as the main sheet's are, destroyed while shown: the

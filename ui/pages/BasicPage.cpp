@@ -1,52 +1,50 @@
 #include "BasicPage.h"
 
+#include "ui_BasicPage.h"
+
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CBasicPage::CBasicPage(QWidget *parent) : CPropertyPage(parent)
+CBasicPage::CBasicPage(QWidget *parent)
+    : CPropertyPage(parent), m_ui(std::make_unique<Ui::BasicPage>())
 {
-    m_ui.setupUi(this);
-    connect(m_ui.directlyButton, &QPushButton::clicked, this, &CBasicPage::OnDirectly);
-    connect(m_ui.splitterButton, &QPushButton::clicked, this, &CBasicPage::OnSplitter);
-    connect(m_ui.sben, &QCheckBox::clicked, this, &CBasicPage::UpdateEnables);
+    m_ui->setupUi(this);
+    connect(m_ui->directlyButton, &QPushButton::clicked, this, &CBasicPage::OnDirectly);
+    connect(m_ui->splitterButton, &QPushButton::clicked, this, &CBasicPage::OnSplitter);
+    connect(m_ui->sben, &QCheckBox::clicked, this, &CBasicPage::UpdateEnables);
 }
 
-void CBasicPage::DoDataExchange()
+CBasicPage::~CBasicPage() = default;
+
+void CBasicPage::DoDataExchange(bool store)
 {
-    CPropertyPage::DoDataExchange();
+    // The port settings are not bound here: only the cabling buttons write them.
+    CBank &bank = g_settings.CurrentValues();
+    DDX_Text(store, m_ui->mycall, bank.mycall);
+    DDX_Number(store, m_ui->pperiod, bank.pperiod);
+    DDX_Check(store, m_ui->sben, bank.sben);
 }
 
 bool CBasicPage::OnSetActive()
 {
-    LoadText(m_ui.mycall, g_settings.CurrentValues().mycall);
-    LoadNumber(m_ui.pperiod, g_settings.CurrentValues().pperiod);
-    LoadCheck(m_ui.sben, g_settings.CurrentValues().sben);
+    const bool active = CPropertyPage::OnSetActive();
     UpdatePortSummary();
     UpdateEnables();
-    return CPropertyPage::OnSetActive();
-}
-
-bool CBasicPage::OnKillActive()
-{
-    // The port settings are not stored here: only the cabling buttons write them.
-    StoreText(m_ui.mycall, g_settings.CurrentValues().mycall);
-    StoreNumber(m_ui.pperiod, g_settings.CurrentValues().pperiod);
-    StoreCheck(m_ui.sben, g_settings.CurrentValues().sben);
-    return CPropertyPage::OnKillActive();
+    return active;
 }
 
 void CBasicPage::UpdatePortSummary()
 {
-    const std::string summary = "AMODE " + g_settings.CurrentValues().amode + " "
-        + std::to_string(g_settings.CurrentValues().abaud) + "  BMODE "
-        + g_settings.CurrentValues().bmode + " " + std::to_string(g_settings.CurrentValues().bbaud);
-    SetControlText(m_ui.portSummary, summary);
+    const CBank &bank = g_settings.CurrentValues();
+    const std::string summary = "AMODE " + bank.amode + " " + std::to_string(bank.abaud)
+        + "  BMODE " + bank.bmode + " " + std::to_string(bank.bbaud);
+    SetControlText(m_ui->portSummary, summary);
 }
 
 void CBasicPage::UpdateEnables()
 {
     // The period means nothing while SmartBeaconing picks the moments; "ents" is left alone.
-    m_ui.pperiod->setEnabled(!m_ui.sben->isChecked());
+    m_ui->pperiod->setEnabled(!m_ui->sben->isChecked());
 }
 
 void CBasicPage::OnDirectly()
@@ -61,9 +59,10 @@ void CBasicPage::OnSplitter()
 
 void CBasicPage::SetPorts(const char *amode, int32_t abaud, const char *bmode, int32_t bbaud)
 {
-    g_settings.CurrentValues().amode = amode;
-    g_settings.CurrentValues().abaud = abaud;
-    g_settings.CurrentValues().bmode = bmode;
-    g_settings.CurrentValues().bbaud = bbaud;
+    CBank &bank = g_settings.CurrentValues();
+    bank.amode = amode;
+    bank.abaud = abaud;
+    bank.bmode = bmode;
+    bank.bbaud = bbaud;
     UpdatePortSummary();
 }

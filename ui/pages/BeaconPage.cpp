@@ -1,50 +1,42 @@
 #include "BeaconPage.h"
 
+#include "ui_BeaconPage.h"
+
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CBeaconPage::CBeaconPage(QWidget *parent) : CPropertyPage(parent)
+CBeaconPage::CBeaconPage(QWidget *parent)
+    : CPropertyPage(parent), m_ui(std::make_unique<Ui::BeaconPage>())
 {
-    m_ui.setupUi(this);
-    connect(m_ui.bperiod, &QLineEdit::textChanged, this, &CBeaconPage::UpdateEnables);
+    m_ui->setupUi(this);
+    connect(m_ui->bperiod, &QLineEdit::textChanged, this, &CBeaconPage::UpdateEnables);
 }
 
-void CBeaconPage::DoDataExchange()
+CBeaconPage::~CBeaconPage() = default;
+
+void CBeaconPage::DoDataExchange(bool store)
 {
-    CPropertyPage::DoDataExchange();
+    CBank &bank = g_settings.CurrentValues();
+    DDX_Number(store, m_ui->bperiod, bank.bperiod);
+    DDX_Text(store, m_ui->btext, bank.btext);
+    DDX_Text(store, m_ui->alias1, bank.alias1);
+    DDX_Text(store, m_ui->alias2, bank.alias2);
+    DDX_Text(store, m_ui->alias3, bank.alias3);
+    DDX_Check(store, m_ui->preempt, bank.preempt);
+    DDX_Check(store, m_ui->digiid, bank.digiid);
+    DDX_Check(store, m_ui->digimy, bank.digimy);
+    DDX_Number(store, m_ui->dupetime, bank.dupetime);
 }
 
 bool CBeaconPage::OnSetActive()
 {
-    LoadNumber(m_ui.bperiod, g_settings.CurrentValues().bperiod);
-    LoadText(m_ui.btext, g_settings.CurrentValues().btext);
-    LoadText(m_ui.alias1, g_settings.CurrentValues().alias1);
-    LoadText(m_ui.alias2, g_settings.CurrentValues().alias2);
-    LoadText(m_ui.alias3, g_settings.CurrentValues().alias3);
-    LoadCheck(m_ui.preempt, g_settings.CurrentValues().preempt);
-    LoadCheck(m_ui.digiid, g_settings.CurrentValues().digiid);
-    LoadCheck(m_ui.digimy, g_settings.CurrentValues().digimy);
-    LoadNumber(m_ui.dupetime, g_settings.CurrentValues().dupetime);
+    const bool active = CPropertyPage::OnSetActive();
     UpdateEnables();
-    return CPropertyPage::OnSetActive();
-}
-
-bool CBeaconPage::OnKillActive()
-{
-    StoreNumber(m_ui.bperiod, g_settings.CurrentValues().bperiod);
-    StoreText(m_ui.btext, g_settings.CurrentValues().btext);
-    StoreText(m_ui.alias1, g_settings.CurrentValues().alias1);
-    StoreText(m_ui.alias2, g_settings.CurrentValues().alias2);
-    StoreText(m_ui.alias3, g_settings.CurrentValues().alias3);
-    StoreCheck(m_ui.preempt, g_settings.CurrentValues().preempt);
-    StoreCheck(m_ui.digiid, g_settings.CurrentValues().digiid);
-    StoreCheck(m_ui.digimy, g_settings.CurrentValues().digimy);
-    StoreNumber(m_ui.dupetime, g_settings.CurrentValues().dupetime);
-    return CPropertyPage::OnKillActive();
+    return active;
 }
 
 void CBeaconPage::UpdateEnables()
 {
     // No beacon is sent with a period of 0, so its text is then not editable.
-    m_ui.btext->setEnabled(ControlNumber(m_ui.bperiod) != 0);
+    m_ui->btext->setEnabled(ControlNumber(m_ui->bperiod) != 0);
 }

@@ -2,22 +2,25 @@
 
 #include "PropertyPage.h"
 
-#include "ui_BeaconPage.h"
+#include <memory>
+
+namespace Ui {
+class BeaconPage;
+}
 
 // The "Beacon / Digipeater" tab: the beacon text and its period, the digipeater's aliases
 // and options.
 class CBeaconPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 113 };
     explicit CBeaconPage(QWidget *parent = nullptr);
+    ~CBeaconPage() override;
 
-    void DoDataExchange() override;
+    void DoDataExchange(bool store) override;
     bool OnSetActive() override;
-    bool OnKillActive() override;
-
-    Ui::BeaconPage m_ui;
 
 private:
     void UpdateEnables();
+
+    std::unique_ptr<Ui::BeaconPage> m_ui;
 };

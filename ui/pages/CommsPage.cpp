@@ -1,5 +1,7 @@
 #include "CommsPage.h"
 
+#include "ui_CommsPage.h"
+
 #include "DeviceLink.h"
 #include "Settings.h"
 #include "PageHelpers.h"
@@ -40,28 +42,31 @@ void SetStatusLine(QLabel *line, const QString &text)
 
 } // namespace
 
-CCommsPage::CCommsPage(QWidget *parent) : CPropertyPage(parent), m_link(g_settings)
+CCommsPage::CCommsPage(QWidget *parent)
+    : CPropertyPage(parent), m_ui(std::make_unique<Ui::CommsPage>()), m_link(g_settings)
 {
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
     m_fnChooseFile = [this](const FileDialogRequest &request) {
         return RunFileDialog(this, request);
     };
     m_timer.setInterval(CDeviceLink::kPollMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &CCommsPage::OnPollTimer);
-    connect(m_ui.readConfigButton, &QPushButton::clicked, this, &CCommsPage::OnReadConfig);
-    connect(m_ui.writeConfigButton, &QPushButton::clicked, this, &CCommsPage::OnWriteConfig);
-    connect(m_ui.reloadFirmwareButton, &QPushButton::clicked, this,
+    connect(m_ui->readConfigButton, &QPushButton::clicked, this, &CCommsPage::OnReadConfig);
+    connect(m_ui->writeConfigButton, &QPushButton::clicked, this, &CCommsPage::OnWriteConfig);
+    connect(m_ui->reloadFirmwareButton, &QPushButton::clicked, this,
             &CCommsPage::OnReloadFirmware);
-    connect(m_ui.loadSettingsButton, &QPushButton::clicked, this, &CCommsPage::OnLoadSettings);
-    connect(m_ui.saveSettingsButton, &QPushButton::clicked, this, &CCommsPage::OnSaveSettings);
+    connect(m_ui->loadSettingsButton, &QPushButton::clicked, this, &CCommsPage::OnLoadSettings);
+    connect(m_ui->saveSettingsButton, &QPushButton::clicked, this, &CCommsPage::OnSaveSettings);
 }
 
-void CCommsPage::DoDataExchange()
+CCommsPage::~CCommsPage() = default;
+
+void CCommsPage::AttachControls()
 {
-    CPropertyPage::DoDataExchange();
-    m_cboPort = m_ui.portCombo;
-    m_lblStatus = m_ui.statusLine;
-    m_lblStatusDebug = m_ui.statusDebugLine;
+    CPropertyPage::AttachControls();
+    m_cboPort = m_ui->portCombo;
+    m_lblStatus = m_ui->statusLine;
+    m_lblStatusDebug = m_ui->statusDebugLine;
     // A typed port name is used as typed: no completion may turn "COM2" into "COM20".
     m_cboPort->setCompleter(nullptr);
 }

@@ -4,25 +4,27 @@
 
 #include "DeviceLink.h"
 
-#include "ui_CommsPage.h"
-
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class QComboBox;
 class QLabel;
+
+namespace Ui {
+class CommsPage;
+}
 
 // The "Comms" tab: picks the port, starts a read, a write or a firmware load on the device
 // link, loads and saves settings files, and drives the link with a 100 ms poll while shown.
 class CCommsPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 116 };
     explicit CCommsPage(QWidget *parent = nullptr);
+    ~CCommsPage() override;
 
-    void DoDataExchange() override;
     bool OnSetActive() override;
     bool OnKillActive() override;
 
@@ -51,10 +53,12 @@ public:
     // The page's device link, on the window's settings model.
     CDeviceLink &Link() { return m_link; }
 
-    Ui::CommsPage m_ui;
     QComboBox *m_cboPort = nullptr;
     QLabel *m_lblStatus = nullptr;
     QLabel *m_lblStatusDebug = nullptr;
+
+protected:
+    void AttachControls() override;
 
 private:
     void FillPortList();
@@ -62,6 +66,7 @@ private:
     std::string PortText() const;
     void ShowStatus();
 
+    std::unique_ptr<Ui::CommsPage> m_ui;
     CDeviceLink m_link;
     QTimer m_timer;
 };

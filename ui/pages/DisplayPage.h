@@ -2,21 +2,24 @@
 
 #include "PropertyPage.h"
 
-#include "ui_DisplayPage.h"
+#include <memory>
+
+namespace Ui {
+class DisplayPage;
+}
 
 // The "Display" tab: the LCD options, locked while the display is disabled, and the LEDs.
 class CDisplayPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 111 };
     explicit CDisplayPage(QWidget *parent = nullptr);
+    ~CDisplayPage() override;
 
-    void DoDataExchange() override;
+    void DoDataExchange(bool store) override;
     bool OnSetActive() override;
-    bool OnKillActive() override;
-
-    Ui::DisplayPage m_ui;
 
 private:
     void UpdateEnables();
+
+    std::unique_ptr<Ui::DisplayPage> m_ui;
 };

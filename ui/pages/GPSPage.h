@@ -2,19 +2,22 @@
 
 #include "PropertyPage.h"
 
-#include "ui_GPSPage.h"
+#include <memory>
+
+namespace Ui {
+class GPSPage;
+}
 
 // The "GPS" tab: waypoints, GPS input handling and sentence relaying. Every control stands
 // alone: no enable rules.
 class CGPSPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 114 };
     explicit CGPSPage(QWidget *parent = nullptr);
+    ~CGPSPage() override;
 
-    void DoDataExchange() override;
-    bool OnSetActive() override;
-    bool OnKillActive() override;
+    void DoDataExchange(bool store) override;
 
-    Ui::GPSPage m_ui;
+private:
+    std::unique_ptr<Ui::GPSPage> m_ui;
 };

@@ -2,21 +2,25 @@
 
 #include "PropertyPage.h"
 
-#include "ui_PacketPage.h"
+#include <memory>
+
+namespace Ui {
+class PacketPage;
+}
 
 // The "Packet" tab: callsign, digipeater path, and the advanced packet settings (channel
 // access, carrier detection, radio levels).
 class CPacketPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 110 };
     explicit CPacketPage(QWidget *parent = nullptr);
+    ~CPacketPage() override;
 
-    void DoDataExchange() override;
+    void DoDataExchange(bool store) override;
     bool OnSetActive() override;
-    bool OnKillActive() override;
 
+private:
     void UpdateEnables();
 
-    Ui::PacketPage m_ui;
+    std::unique_ptr<Ui::PacketPage> m_ui;
 };

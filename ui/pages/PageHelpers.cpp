@@ -131,40 +131,62 @@ int32_t GetCheck(QAbstractButton *box)
     return box->isChecked() ? 1 : 0;
 }
 
-void StoreText(QWidget *edit, std::string &field)
+void DDX_Text(bool store, QWidget *edit, std::string &field)
 {
-    field = GetControlText(edit);
+    if (store)
+        field = GetControlText(edit);
+    else
+        SetControlText(edit, field);
 }
 
-void StoreNumber(QWidget *edit, int32_t &field)
+void DDX_Number(bool store, QWidget *edit, int32_t &field)
 {
-    field = ControlNumber(edit);
+    if (store)
+        field = ControlNumber(edit);
+    else
+        SetControlNumber(edit, field);
 }
 
-void StoreChar(QWidget *edit, char &field)
+void DDX_Char(bool store, QWidget *edit, char &field)
 {
-    const std::string text = GetControlText(edit);
-    field = text.empty() ? '\0' : text[0];
+    if (store) {
+        const std::string text = GetControlText(edit);
+        field = text.empty() ? '\0' : text[0];
+    } else {
+        SetControlChar(edit, field);
+    }
 }
 
-void StoreCheck(QAbstractButton *box, int32_t &field)
+void DDX_Check(bool store, QAbstractButton *box, int32_t &field)
 {
-    field = GetCheck(box);
+    if (store)
+        field = GetCheck(box);
+    else
+        SetCheck(box, field);
 }
 
-void StoreItemText(QComboBox *combo, std::string &field)
+void DDX_ItemText(bool store, QComboBox *combo, std::string &field)
 {
-    field = GetComboText(combo);
+    if (store)
+        field = GetComboText(combo);
+    else
+        SelectComboText(combo, field);
 }
 
-void StoreItemNumber(QComboBox *combo, int32_t &field)
+void DDX_ItemNumber(bool store, QComboBox *combo, int32_t &field)
 {
-    field = ToInt32(GetComboText(combo));
+    if (store)
+        field = ToInt32(GetComboText(combo));
+    else
+        SelectComboNumber(combo, field);
 }
 
-void StoreIndex(QComboBox *combo, int32_t &field)
+void DDX_Index(bool store, QComboBox *combo, int32_t &field)
 {
-    field = GetComboIndex(combo);
+    if (store)
+        field = GetComboIndex(combo);
+    else
+        SelectComboIndex(combo, field);
 }
 
 int32_t ControlNumber(QWidget *edit)

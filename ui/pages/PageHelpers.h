@@ -37,23 +37,25 @@ int GetComboIndex(QComboBox *combo);
 void SetCheck(QAbstractButton *box, int32_t value);
 int32_t GetCheck(QAbstractButton *box);
 
-// The seven conversions, by direction: Load puts a bank value into a control, Store takes the
-// control's content into the bank field.
-inline void LoadText(QWidget *edit, const std::string &value) { SetControlText(edit, value); }
-inline void LoadNumber(QWidget *edit, int32_t value) { SetControlNumber(edit, value); }
-inline void LoadChar(QWidget *edit, char value) { SetControlChar(edit, value); }
-inline void LoadCheck(QAbstractButton *box, int32_t value) { SetCheck(box, value); }
-inline void LoadItemText(QComboBox *combo, const std::string &value) { SelectComboText(combo, value); }
-inline void LoadItemNumber(QComboBox *combo, int32_t value) { SelectComboNumber(combo, value); }
-inline void LoadIndex(QComboBox *combo, int32_t value) { SelectComboIndex(combo, value); }
+// The seven conversions between a control and a bank field, each one way and back: with
+// `store` false the control shows the field, with `store` true the field takes what the control
+// holds. A page lists every bound control once, with its conversion, in DoDataExchange().
 
-void StoreText(QWidget *edit, std::string &field);
-void StoreNumber(QWidget *edit, int32_t &field);
-void StoreChar(QWidget *edit, char &field);
-void StoreCheck(QAbstractButton *box, int32_t &field);
-void StoreItemText(QComboBox *combo, std::string &field);
-void StoreItemNumber(QComboBox *combo, int32_t &field);
-void StoreIndex(QComboBox *combo, int32_t &field);
+// Text as bytes (see above).
+void DDX_Text(bool store, QWidget *edit, std::string &field);
+// A decimal number, read back by the base-10 rule.
+void DDX_Number(bool store, QWidget *edit, int32_t &field);
+// The first byte of the text; the byte 0 is an empty box.
+void DDX_Char(bool store, QWidget *edit, char &field);
+// Any non-zero value checks the box; it stores 1 or 0.
+void DDX_Check(bool store, QAbstractButton *box, int32_t &field);
+// Selects the first item that begins with the text (else item 0); stores the selected item's text,
+// never what was typed into an editable drop-down's field.
+void DDX_ItemText(bool store, QComboBox *combo, std::string &field);
+// The same, with the number in decimal; stores the selected item's number.
+void DDX_ItemNumber(bool store, QComboBox *combo, int32_t &field);
+// The item with that index (else item 0); stores the selected index.
+void DDX_Index(bool store, QComboBox *combo, int32_t &field);
 
 // The number in an edit box by the base-10 rule (for enable rules that look at a number).
 int32_t ControlNumber(QWidget *edit);

@@ -2,19 +2,22 @@
 
 #include "PropertyPage.h"
 
-#include "ui_PortsPage.h"
+#include <memory>
+
+namespace Ui {
+class PortsPage;
+}
 
 // The "Ports" tab: mode and baud rate of serial ports A and B, and five port switches.
 // Every control maps to one setting; no enable rules.
 class CPortsPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 109 };
     explicit CPortsPage(QWidget *parent = nullptr);
+    ~CPortsPage() override;
 
-    void DoDataExchange() override;
-    bool OnSetActive() override;
-    bool OnKillActive() override;
+    void DoDataExchange(bool store) override;
 
-    Ui::PortsPage m_ui;
+private:
+    std::unique_ptr<Ui::PortsPage> m_ui;
 };

@@ -2,22 +2,25 @@
 
 #include "PropertyPage.h"
 
-#include "ui_PositionPage.h"
+#include <memory>
+
+namespace Ui {
+class PositionPage;
+}
 
 // The "Position" tab: protocol, time stamp, symbol, report options, static location and
 // status text.
 class CPositionPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 112 };
     explicit CPositionPage(QWidget *parent = nullptr);
+    ~CPositionPage() override;
 
-    void DoDataExchange() override;
+    void DoDataExchange(bool store) override;
     bool OnSetActive() override;
-    bool OnKillActive() override;
-
-    Ui::PositionPage m_ui;
 
 private:
     void UpdateEnables();
+
+    std::unique_ptr<Ui::PositionPage> m_ui;
 };

@@ -2,24 +2,27 @@
 
 #include "PropertyPage.h"
 
-#include "ui_PositionTimingPage.h"
+#include <memory>
+
+namespace Ui {
+class PositionTimingPage;
+}
 
 // The "Position Timing" tab: report periods, SmartBeaconing and time slotting, the last two
 // excluding each other.
 class CPositionTimingPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 107 };
     explicit CPositionTimingPage(QWidget *parent = nullptr);
+    ~CPositionTimingPage() override;
 
-    void DoDataExchange() override;
+    void DoDataExchange(bool store) override;
     bool OnSetActive() override;
-    bool OnKillActive() override;
-
-    Ui::PositionTimingPage m_ui;
 
 private:
     void OnSmartBeaconingClicked(bool checked);
     void OnTimeSlottingClicked(bool checked);
     void UpdateEnables();
+
+    std::unique_ptr<Ui::PositionTimingPage> m_ui;
 };

@@ -2,29 +2,34 @@
 
 #include "PropertyPage.h"
 
-#include "ui_TelemetryPage.h"
+#include <cstdint>
+#include <memory>
+
+namespace Ui {
+class TelemetryPage;
+}
 
 // The "Bank / Telem / WX" tab: telemetry and weather reports, and the one place where the
 // user picks the bank that every page edits, or copies it over the other bank.
 class CTelemetryPage : public CPropertyPage {
     Q_OBJECT
 public:
-    enum { IDD = 115 };
     explicit CTelemetryPage(QWidget *parent = nullptr);
+    ~CTelemetryPage() override;
 
-    void DoDataExchange() override;
+    void DoDataExchange(bool store) override;
     bool OnSetActive() override;
-    bool OnKillActive() override;
 
-    void UpdateEnables();
-    // Radio buttons, the sheet's bank label and the copy button's caption, from the current bank.
-    void UpdateBankControls();
-
-    Ui::TelemetryPage m_ui;
+signals:
+    // The bank the page shows (0 or 1), each time it loads one: for the sheet's bank label.
+    void bankChanged(int bank);
 
 private:
-    void Load();
-    void Store();
+    // Radio buttons and the copy button's caption from the current bank; tells the sheet.
+    void UpdateBankControls();
+    void UpdateEnables();
     void OnBank(int32_t bank);
     void OnCopyBank();
+
+    std::unique_ptr<Ui::TelemetryPage> m_ui;
 };
