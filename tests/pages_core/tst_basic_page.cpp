@@ -1,7 +1,7 @@
 // The "Basic" tab through the shown sheet: defaults, the SmartBeaconing rule, the cabling
 // buttons and what they leave for the Ports tab, and the styles of its two boxes.
 
-#include "PageCheck.h"
+#include "support/PageTest.h"
 
 class TestBasicPage : public QObject {
     Q_OBJECT
@@ -42,7 +42,7 @@ private slots:
         QFETCH(int, clicks);
         QFETCH(bool, periodEnabled);
         SheetFixture f;
-        OpenWith(f, "Ports", "Basic", "sben", QString::number(storedSben));
+        OpenWith(f, "Basic", "sben", QString::number(storedSben));
         for (int i = 0; i < clicks; ++i)
             Press(f, "sben");
         QCOMPARE(Control(f, "pperiod")->isEnabled(), periodEnabled);
@@ -119,14 +119,14 @@ private slots:
         QTest::newRow("period refuses letters") << "pperiod" << "1a2b0" << "120" << "120";
         QTest::newRow("empty period stores 0") << "pperiod" << "" << "" << "0";
     }
-    void typing() { CheckThrough("Ports", "Basic", Input::Typed); }
+    void typing() { CheckThrough("Basic", Input::Typed); }
 
     void labelsNameTheirControls()
     {
         CheckLabelsHaveBuddies("Basic", {"introLabel", "cablingLabel", "portSummary", "footerLabel"});
     }
 
-    void screenshot() { SaveShot("Basic", "basic"); }
+    void screenshot() { CheckShot("Basic", "basic"); }
 };
 
 QTEST_MAIN(TestBasicPage)

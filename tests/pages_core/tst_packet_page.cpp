@@ -1,7 +1,7 @@
 // The "Packet" tab through the shown sheet: defaults, the CD LEVEL rule, the CD MODE list's
 // matching of stored values, and typing into its upper-case boxes.
 
-#include "PageCheck.h"
+#include "support/PageTest.h"
 
 class TestPacketPage : public QObject {
     Q_OBJECT
@@ -47,7 +47,7 @@ private slots:
         QFETCH(int, pick);
         QFETCH(bool, enabled);
         SheetFixture f;
-        OpenWith(f, "Ports", "Packet", "cdmode", storedMode);
+        OpenWith(f, "Packet", "cdmode", storedMode);
         auto *mode = Control<QComboBox>(f, "cdmode");
         auto *level = Control<QLineEdit>(f, "cdlevel");
         QVERIFY(mode && level);
@@ -82,7 +82,7 @@ private slots:
         QTest::newRow("check, any true value") << "dec96" << "9" << "checked" << "1";
         QTest::newRow("callsign shown in upper case") << "mycall" << "n0call" << "N0CALL" << "N0CALL";
     }
-    void storedValueToItem() { CheckThrough("Ports", "Packet", Input::Stored); }
+    void storedValueToItem() { CheckThrough("Packet", Input::Stored); }
 
     void typing_data()
     {
@@ -96,11 +96,11 @@ private slots:
         QTest::newRow("beyond 32 bits") << "persist" << "99999999999" << "99999999999" << "2147483647";
         QTest::newRow("CD LEVEL refuses non-digits") << "cdlevel" << "3a-1" << "31" << "31";
     }
-    void typing() { CheckThrough("Ports", "Packet", Input::Typed); }
+    void typing() { CheckThrough("Packet", Input::Typed); }
 
     void labelsNameTheirControls() { CheckLabelsHaveBuddies("Packet", {}); }
 
-    void screenshot() { SaveShot("Packet", "packet"); }
+    void screenshot() { CheckShot("Packet", "packet"); }
 };
 
 QTEST_MAIN(TestPacketPage)

@@ -1,7 +1,7 @@
 // The "Ports" tab through the shown sheet: defaults, the mode and baud lists' matching of
 // stored values, and what leaving the page writes.
 
-#include "PageCheck.h"
+#include "support/PageTest.h"
 
 class TestPortsPage : public QObject {
     Q_OBJECT
@@ -45,7 +45,7 @@ private slots:
         QTest::newRow("switch, any true value") << "softrst" << "5" << "checked" << "1";
         QTest::newRow("switch, false") << "pkticom" << "0" << "unchecked" << "0";
     }
-    void storedValueToItem() { CheckThrough("Packet", "Ports", Input::Stored); }
+    void storedValueToItem() { CheckThrough("Ports", Input::Stored); }
 
     // What the user picks is stored; text typed into a baud box's edit field is not, only the
     // selected list item counts.
@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, storedBack);
         SheetFixture f;
         QVERIFY(f.GoTo("Ports"));
-        if (auto *combo = Control<QComboBox>(f, key)) {
+        if (auto *combo = qobject_cast<QComboBox *>(Control(f, key))) {
             if (pick >= 0)
                 SheetFixture::Pick(combo, pick);
             if (!typed.isEmpty()) {
@@ -80,7 +80,7 @@ private slots:
             Press(f, key);
         }
         QVERIFY(f.GoTo("Packet"));
-        QCOMPARE(BankValue(0, key.toLatin1().constData()), storedBack);
+        QCOMPARE(ValueOf(key, 0), storedBack.toLatin1());
     }
 
     // The lists are the form's own and a page visit never adds to them.
@@ -115,7 +115,7 @@ private slots:
 
     void labelsNameTheirControls() { CheckLabelsHaveBuddies("Ports", {"splitterNote"}); }
 
-    void screenshot() { SaveShot("Ports", "ports"); }
+    void screenshot() { CheckShot("Ports", "ports"); }
 };
 
 QTEST_MAIN(TestPortsPage)

@@ -1,7 +1,7 @@
 // The "Bank / Telem / WX" tab through the shown sheet: defaults, the telemetry and weather
 // rules, the bank switch (store first, then load), the copy, and the sheet's bank label.
 
-#include "PageCheck.h"
+#include "support/PageTest.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ private slots:
         SheetFixture f;
         // Bank 1 holds the period, so the state is the one the switch opens it with.
         QVERIFY(f.GoTo(kCaption));
-        SetBankValue(1, field.toLatin1().constData(), stored);
+        SetValue(field, stored.toLatin1(), 1);
         ClickBank(f, 1);
         if (!typed.isNull())
             SheetFixture::Type(Control<QLineEdit>(f, field), typed);
@@ -87,7 +87,7 @@ private slots:
     void greyedOptionStored()
     {
         SheetFixture f;
-        OpenWith(f, "Ports", kCaption, "wperiod", "300");
+        OpenWith(f, kCaption, "wperiod", "300");
         auto *wxpos = Control<QAbstractButton>(f, "wxpos");
         Press(wxpos);
         SheetFixture::Type(Control<QLineEdit>(f, "wperiod"), "");
@@ -237,7 +237,7 @@ private slots:
         QTest::newRow("empty stores 0") << "bnkmode" << "" << "" << "0";
         QTest::newRow("beyond 32 bits") << "tperiod" << "4294967296" << "4294967296" << "2147483647";
     }
-    void typing() { CheckThrough("Ports", kCaption, Input::Typed); }
+    void typing() { CheckThrough(kCaption, Input::Typed); }
 
     // Tab follows the form's order; Bank1 is no tab stop of its own (the arrow keys reach it).
     void keyboardOrder()
@@ -260,7 +260,7 @@ private slots:
 
     void labelsNameTheirControls() { CheckLabelsHaveBuddies(kCaption, {}); }
 
-    void screenshot() { SaveShot(kCaption, "telemetry"); }
+    void screenshot() { CheckShot(kCaption, "telemetry"); }
 };
 
 QTEST_MAIN(TestTelemetryPage)

@@ -1,7 +1,7 @@
 // The Beacon / Digipeater page: the beacon text follows the period as it is typed; upper-case
 // aliases; every field stored, enabled or not.
 
-#include "PageTest.h"
+#include "support/PageTest.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ private slots:
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         Int("bperiod") = period;
         QVERIFY(f.GoTo(kPage));
-        QWidget *btext = On(f, "btext");
+        QWidget *btext = Control(f, "btext");
         QCOMPARE(btext->isEnabled(), opensEnabled);
-        auto *edit = On<QLineEdit>(f, "bperiod");
+        auto *edit = Control<QLineEdit>(f, "bperiod");
         edit->setFocus();
         edit->end(false);
         for (int i = 0; i < keys.size(); ++i) {
@@ -55,10 +55,10 @@ private slots:
     {
         SheetFixture f;
         QVERIFY(f.GoTo(kPage));
-        SheetFixture::Type(On<QLineEdit>(f, "bperiod"), "1800");
-        SheetFixture::Type(On<QLineEdit>(f, "btext"), "!4807.38N/01131.00E- portable");
-        SheetFixture::Type(On<QLineEdit>(f, "bperiod"), "");
-        QVERIFY(!On(f, "btext")->isEnabled());
+        SheetFixture::Type(Control<QLineEdit>(f, "bperiod"), "1800");
+        SheetFixture::Type(Control<QLineEdit>(f, "btext"), "!4807.38N/01131.00E- portable");
+        SheetFixture::Type(Control<QLineEdit>(f, "bperiod"), "");
+        QVERIFY(!Control(f, "btext")->isEnabled());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(Int("bperiod"), 0);
         QCOMPARE(Str("btext"), std::string("!4807.38N/01131.00E- portable"));

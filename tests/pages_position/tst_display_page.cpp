@@ -1,7 +1,7 @@
 // The Display page: "Disable Display (NODISP)" locks the seven LCD options where they are;
 // the LEDs stay free.
 
-#include "PageTest.h"
+#include "support/PageTest.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ private slots:
         auto markedNow = [&] {
             QStringList now;
             for (const QString &name : kLcdOptions)
-                if (On<QCheckBox>(f, name)->isChecked())
+                if (Control<QCheckBox>(f, name)->isChecked())
                     now << name;
             return now;
         };
@@ -51,10 +51,10 @@ private slots:
         bool locked = nodisp;
         for (int click = 0; click < 3; ++click) {
             if (click > 0) {
-                ClickBox(On<QCheckBox>(f, "nodisp"));
+                Press(Control<QCheckBox>(f, "nodisp"));
                 locked = !locked;
             }
-            QCOMPARE(On<QCheckBox>(f, "nodisp")->isChecked(), locked);
+            QCOMPARE(Control<QCheckBox>(f, "nodisp")->isChecked(), locked);
             QCOMPARE(EnabledOf(f, kLcdOptions), locked ? QStringList() : kLcdOptions);
             QCOMPARE(EnabledOf(f, Names("nodisp leds")), Names("nodisp leds"));
             QCOMPARE(markedNow(), expectedMarks);
@@ -73,7 +73,7 @@ private slots:
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         Int("nodisp") = 1;
         QVERIFY(f.GoTo(kPage));
-        ClickBox(On<QCheckBox>(f, "leds"));
+        Press(Control<QCheckBox>(f, "leds"));
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(Int("leds"), 0);
         QCOMPARE(Int("nodisp"), 1);

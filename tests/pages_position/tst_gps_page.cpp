@@ -1,7 +1,7 @@
 // The GPS page: one-to-one bindings, the waypoint mode's item text, upper-case number boxes
 // that take any text.
 
-#include "PageTest.h"
+#include "support/PageTest.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ private slots:
     {
         SheetFixture f;
         QVERIFY(f.GoTo(kPage));
-        SheetFixture::Pick(On<QComboBox>(f, "gwaymode"), 1);
+        SheetFixture::Pick(Control<QComboBox>(f, "gwaymode"), 1);
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(Str("gwaymode"), std::string("Kenwood"));
     }
@@ -28,7 +28,7 @@ private slots:
         SheetFixture f;
         QVERIFY(f.GoTo(kPage));
         for (const QString &box : Names("gpschk tswpt wyptxt pavpen lrntps intclk")) {
-            ClickBox(On<QCheckBox>(f, box));
+            Press(Control<QCheckBox>(f, box));
             for (QWidget *control : f.Tabs()->currentWidget()->findChildren<QWidget *>())
                 QVERIFY2(control->isEnabled(), qPrintable(box + " " + control->objectName()));
         }

@@ -1,9 +1,8 @@
 // What the five pages have in common: their defaults, their texts and labels, the tab order,
 // a visit that keeps every byte, and a layout in which nothing is cut off.
 
-#include "PageTest.h"
+#include "support/PageTest.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -112,7 +111,7 @@ private slots:
         QFETCH(bool, enabled);
         SheetFixture f;
         QVERIFY(f.GoTo(caption));
-        QWidget *widget = On(f, control);
+        QWidget *widget = Control(f, control);
         QVERIFY(widget);
         QStringList seen;
         if (auto *box = qobject_cast<QCheckBox *>(widget))
@@ -183,11 +182,43 @@ private slots:
         SetValue(key, value);
         const std::string before = g_settings.SettingsText();
         QVERIFY(f.GoTo(caption));
-        QCOMPARE(Shown(On(f, key)), shown);
+        QCOMPARE(Shown(Control(f, key)), shown);
         QVERIFY(f.GoTo(ParkingFor(caption)));
         QCOMPARE(ValueOf(key), stored);
         SetValue(key, value);
         QCOMPARE(QByteArray::fromStdString(g_settings.SettingsText()), QByteArray::fromStdString(before));
+    }
+
+    // The rules apply to what every visit loads, not only the first: a bank changed while the
+    // page was hidden (a file load, a device read, the other bank) opens in its own state.
+    void rulesOnEveryVisit_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("Position TOSV cleared") << "Position" << "tosv" << 0 << "location" << true;
+        QTest::newRow("Position Timing SBEN set") << "Position Timing" << "sben" << 1 << "sbtangle" << true;
+        QTest::newRow("Position Timing ENTS set") << "Position Timing" << "ents" << 1 << "tsoffset" << true;
+        QTest::newRow("Beacon period set") << "Beacon / Digipeater" << "bperiod" << 60 << "btext" << true;
+        QTest::newRow("Display NODISP set") << "Display" << "nodisp" << 1 << "dmetric" << false;
+    }
+
+    void rulesOnEveryVisit()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, key);
+        QFETCH(int, value);
+        QFETCH(QString, control);
+        QFETCH(bool, enabled);
+        SheetFixture f;
+        QVERIFY(f.GoTo(caption));
+        QCOMPARE(Control(f, control)->isEnabled(), !enabled);
+        QVERIFY(f.GoTo(ParkingFor(caption)));
+        Int(key) = value;
+        QVERIFY(f.GoTo(caption));
+        QCOMPARE(Control(f, control)->isEnabled(), enabled);
     }
 
     // Text typed into a field as the field shows it, and as leaving the page stores it.
@@ -253,7 +284,7 @@ private slots:
         Int("bperiod") = 60;
         Str("alias3") = "WIDE2";
         QVERIFY(f.GoTo(caption));
-        auto *edit = On<QLineEdit>(f, field);
+        auto *edit = Control<QLineEdit>(f, field);
         QVERIFY(edit->isEnabled());
         SheetFixture::Type(edit, typed);
         QCOMPARE(edit->text(), shown);
@@ -286,7 +317,7 @@ private slots:
         const std::string before = g_settings.SettingsText();
         const int32_t was = Int(box);
         QVERIFY(f.GoTo(caption));
-        ClickBox(On<QCheckBox>(f, box));
+        Press(Control<QCheckBox>(f, box));
         QVERIFY(f.GoTo(ParkingFor(caption)));
         QCOMPARE(Int(box), was ? 0 : 1);
         Int(box) = was;
@@ -348,10 +379,10 @@ private slots:
         QVERIFY(f.GoTo(caption));
         // Every control takes focus: enable them all, as a bank could open them.
         for (const QString &name : order)
-            On(f, name)->setEnabled(true);
+            Control(f, name)->setEnabled(true);
         f.sheet->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.sheet.get()));
-        On(f, order.first())->setFocus(Qt::TabFocusReason);
+        Control(f, order.first())->setFocus(Qt::TabFocusReason);
         QStringList walked;
         for (int i = 0; i < order.size(); ++i) {
             walked << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "");
@@ -361,7 +392,7 @@ private slots:
     }
 
     // Nothing is cramped or cut off: every widget of the page gets at least the size it asks
-    // for, inside the page. With REZAR_SHOTS set, the sheet showing the page is saved there.
+    // for, inside the page. With REZAR_SHOTS_DIR set, the sheet showing the page is saved there.
     void layout_data()
     {
         QTest::addColumn<QString>("caption");
@@ -392,11 +423,7 @@ private slots:
                      qPrintable(QString("%1 %2x%3 < %4x%5").arg(w->objectName()).arg(w->width())
                                     .arg(w->height()).arg(wanted.width()).arg(wanted.height())));
         }
-        const QString dir = qEnvironmentVariable("REZAR_SHOTS");
-        if (!dir.isEmpty()) {
-            QDir().mkpath(dir);
-            QVERIFY(f.sheet->grab().save(dir + "/" + file + ".png"));
-        }
+        QVERIFY(f.Shot(file));
     }
 };
 

@@ -1,7 +1,7 @@
 // The Position page: the protocol's item text, the split TimeStamp list, index lists,
 // symbol characters, numbers, and the eight enable rules.
 
-#include "PageTest.h"
+#include "support/PageTest.h"
 
 namespace {
 
@@ -51,8 +51,8 @@ private slots:
         Int("timestamp") = timestamp;
         Int("timehms") = timehms;
         QVERIFY(f.GoTo(kPage));
-        QCOMPARE(On<QComboBox>(f, "timestamp")->currentText(), shown);
-        QVERIFY(!On(f, "timestamp")->isEnabled());
+        QCOMPARE(Control<QComboBox>(f, "timestamp")->currentText(), shown);
+        QVERIFY(!Control(f, "timestamp")->isEnabled());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(Int("timestamp"), timestamp);
         QCOMPARE(Int("timehms"), storedTimehms);
@@ -79,8 +79,8 @@ private slots:
         Int("timestamp") = 0;
         Int("timehms") = 1;
         QVERIFY(f.GoTo(kPage));
-        SheetFixture::Pick(On<QComboBox>(f, "timestamp"), pick);
-        QCOMPARE(On<QComboBox>(f, "timestamp")->currentIndex(), pick);
+        SheetFixture::Pick(Control<QComboBox>(f, "timestamp"), pick);
+        QCOMPARE(Control<QComboBox>(f, "timestamp")->currentIndex(), pick);
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(Int("timestamp"), timestamp);
         QCOMPARE(Int("timehms"), timehms);
@@ -108,7 +108,7 @@ private slots:
         Int("talt") = 1;
         QVERIFY(f.GoTo(kPage));
         QCOMPARE(EnabledOf(f, kProtocolDependent), EnabledUnder(opened));
-        SheetFixture::Pick(On<QComboBox>(f, "tprotocol"), picked);
+        SheetFixture::Pick(Control<QComboBox>(f, "tprotocol"), picked);
         QCOMPARE(EnabledOf(f, kProtocolDependent), EnabledUnder(picked));
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(QString::fromStdString(Str("tprotocol")), QString(kProtocols[picked]));
@@ -155,7 +155,7 @@ private slots:
         Str("tprotocol") = kProtocols[protocol];
         QVERIFY(f.GoTo(kPage));
         QCOMPARE(EnabledOf(f, Names("location galt")), opensEnabled);
-        ClickBox(On<QCheckBox>(f, click));
+        Press(Control<QCheckBox>(f, click));
         QCOMPARE(EnabledOf(f, Names("location galt")), thenEnabled);
     }
 
@@ -182,9 +182,9 @@ private slots:
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         Int("statusrate") = rate;
         QVERIFY(f.GoTo(kPage));
-        QCOMPARE(On(f, "tstat")->isEnabled(), opensEnabled);
-        SheetFixture::Type(On<QLineEdit>(f, "statusrate"), typed);
-        QCOMPARE(On(f, "tstat")->isEnabled(), thenEnabled);
+        QCOMPARE(Control(f, "tstat")->isEnabled(), opensEnabled);
+        SheetFixture::Type(Control<QLineEdit>(f, "statusrate"), typed);
+        QCOMPARE(Control(f, "tstat")->isEnabled(), thenEnabled);
     }
 
     // Fields typed into and then disabled keep their text, and leaving stores it.
@@ -194,13 +194,13 @@ private slots:
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         Int("tosv") = 0;
         QVERIFY(f.GoTo(kPage));
-        SheetFixture::Type(On<QLineEdit>(f, "location"), "4807.38N 01131.00E");
-        SheetFixture::Type(On<QLineEdit>(f, "galt"), "520");
-        SheetFixture::Type(On<QLineEdit>(f, "tstat"), "portable");
-        SheetFixture::Pick(On<QComboBox>(f, "mmsg"), 6);
-        ClickBox(On<QCheckBox>(f, "tosv"));
-        SheetFixture::Type(On<QLineEdit>(f, "statusrate"), "0");
-        SheetFixture::Pick(On<QComboBox>(f, "tprotocol"), 2);
+        SheetFixture::Type(Control<QLineEdit>(f, "location"), "4807.38N 01131.00E");
+        SheetFixture::Type(Control<QLineEdit>(f, "galt"), "520");
+        SheetFixture::Type(Control<QLineEdit>(f, "tstat"), "portable");
+        SheetFixture::Pick(Control<QComboBox>(f, "mmsg"), 6);
+        Press(Control<QCheckBox>(f, "tosv"));
+        SheetFixture::Type(Control<QLineEdit>(f, "statusrate"), "0");
+        SheetFixture::Pick(Control<QComboBox>(f, "tprotocol"), 2);
         QCOMPARE(EnabledOf(f, Names("location galt tstat mmsg")), QStringList());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(Str("location"), std::string("4807.38N 01131.00E"));

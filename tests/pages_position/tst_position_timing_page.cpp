@@ -1,7 +1,7 @@
 // The Position Timing page: SmartBeaconing and time slotting exclude each other on a click,
 // never on a load; the three enable rules; numbers stored as typed.
 
-#include "PageTest.h"
+#include "support/PageTest.h"
 
 namespace {
 
@@ -58,12 +58,12 @@ private slots:
         Int("sben") = sben;
         Int("ents") = ents;
         QVERIFY(f.GoTo(kPage));
-        auto *sbenBox = On<QCheckBox>(f, "sben");
-        auto *entsBox = On<QCheckBox>(f, "ents");
+        auto *sbenBox = Control<QCheckBox>(f, "sben");
+        auto *entsBox = Control<QCheckBox>(f, "ents");
         QCOMPARE(int(sbenBox->isChecked()), sben);
         QCOMPARE(int(entsBox->isChecked()), ents);
         QCOMPARE(EnabledOf(f, kRuled), EnabledWith(sben, ents));
-        ClickBox(On<QCheckBox>(f, click));
+        Press(Control<QCheckBox>(f, click));
         QCOMPARE(int(sbenBox->isChecked()), sbenAfter);
         QCOMPARE(int(entsBox->isChecked()), entsAfter);
         QCOMPARE(EnabledOf(f, kRuled), EnabledWith(sbenAfter, entsAfter));
@@ -80,8 +80,8 @@ private slots:
         Int("sben") = 1;
         Int("ents") = 1;
         QVERIFY(f.GoTo(kPage));
-        QVERIFY(On<QCheckBox>(f, "sben")->isChecked());
-        QVERIFY(On<QCheckBox>(f, "ents")->isChecked());
+        QVERIFY(Control<QCheckBox>(f, "sben")->isChecked());
+        QVERIFY(Control<QCheckBox>(f, "ents")->isChecked());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(Int("sben"), 1);
         QCOMPARE(Int("ents"), 1);
@@ -92,14 +92,14 @@ private slots:
     {
         SheetFixture f;
         QVERIFY(f.GoTo(kPage));
-        SheetFixture::Type(On<QLineEdit>(f, "pperiod"), "600");
-        ClickBox(On<QCheckBox>(f, "ents"));
-        SheetFixture::Type(On<QLineEdit>(f, "tsoffset"), "42");
-        ClickBox(On<QCheckBox>(f, "sben"));
-        SheetFixture::Type(On<QLineEdit>(f, "sbttime"), "15");
-        ClickBox(On<QCheckBox>(f, "sben"));
+        SheetFixture::Type(Control<QLineEdit>(f, "pperiod"), "600");
+        Press(Control<QCheckBox>(f, "ents"));
+        SheetFixture::Type(Control<QLineEdit>(f, "tsoffset"), "42");
+        Press(Control<QCheckBox>(f, "sben"));
+        SheetFixture::Type(Control<QLineEdit>(f, "sbttime"), "15");
+        Press(Control<QCheckBox>(f, "sben"));
         QCOMPARE(EnabledOf(f, kRuled), QStringList{"pperiod"});
-        ClickBox(On<QCheckBox>(f, "sben"));
+        Press(Control<QCheckBox>(f, "sben"));
         QCOMPARE(EnabledOf(f, Names("pperiod tsoffset")), QStringList());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
         QCOMPARE(Int("pperiod"), 600);

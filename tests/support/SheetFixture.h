@@ -8,11 +8,12 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -49,22 +50,38 @@ public:
         return false;
     }
 
-    // A control by object name (the setting's key for bound controls). Settings shown on two
-    // tabs ("mycall", "pperiod", "sben") have a control on each, so the shown tab is searched
-    // first, then the whole sheet (bank label, close button).
+    // A control by object name (the setting's key for bound controls): on the shown tab, or
+    // else one of the sheet's own outside the tabs (bank label, close button). Settings shown
+    // on two tabs ("mycall", "pperiod", "sben") have a control on each; a hidden tab's is never
+    // taken for the shown one's.
     template <class T = QWidget> T *Find(const QString &name) const
     {
         QWidget *page = Tabs()->currentWidget();
         T *found = page ? page->findChild<T *>(name) : nullptr;
+        const QList<T *> all = found ? QList<T *>() : sheet->findChildren<T *>(name);
+        for (auto it = all.begin(); !found && it != all.end(); ++it)
+            if (!Tabs()->isAncestorOf(*it))
+                found = *it;
         if (!found)
-            found = sheet->findChild<T *>(name);
-        if (!found)
-            qWarning("no control named %s", qPrintable(name));
+            qWarning("no control named %s on the shown tab or the sheet", qPrintable(name));
         return found;
     }
 
     // The sheet's page of that class (the test includes its header).
     template <class P> P *Page() const { return sheet->findChild<P *>(); }
+
+    // Renders the sheet; when REZAR_SHOTS_DIR names a folder, saves the picture there as
+    // <name>.png for a look by eye. Returns false when the rendering or the saving failed.
+    bool Shot(const QString &name) const
+    {
+        const QPixmap shot = sheet->grab();
+        if (shot.isNull())
+            return false;
+        const QString dir = qEnvironmentVariable("REZAR_SHOTS_DIR");
+        if (dir.isEmpty())
+            return true;
+        return QDir().mkpath(dir) && shot.save(QDir(dir).filePath(name + ".png"));
+    }
 
     // Replaces an edit box's text as a user would: select all, type.
     static void Type(QLineEdit *edit, const QString &text)

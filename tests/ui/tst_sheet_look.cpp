@@ -1,13 +1,12 @@
 // The look of the main sheet at its opening size, on every tab: all ten captions visible
 // without scrolling, every page fitting the window, no control cut off or overlapping
-// another. Each tab is also saved as a picture (REZAR_SHOTS_DIR, or shots/ in the temporary
-// folder) for a look by eye.
+// another. With REZAR_SHOTS_DIR set, each tab is also saved there as a picture for a look by
+// eye.
 
 #include "support/SheetFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,14 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-QString ShotsDir()
-{
-    const QString dir = qEnvironmentVariable("REZAR_SHOTS_DIR",
-                                             QDir::temp().filePath("shots"));
-    QDir().mkpath(dir);
-    return dir;
-}
 
 // The controls a user reads or works: text, buttons, boxes. Containers are left out.
 bool IsLeafControl(const QWidget *w)
@@ -83,10 +74,8 @@ private slots:
         QWidget *page = f.Tabs()->currentWidget();
         QCoreApplication::processEvents();
 
-        const QString file = QDir(ShotsDir()).filePath(
-            QStringLiteral("%1-%2.png").arg(index + 1, 2, 10, QChar('0'))
-                .arg(caption.toLower().remove(' ').replace('/', '-')));
-        QVERIFY(f.sheet->grab().save(file));
+        QVERIFY(f.Shot(QStringLiteral("%1-%2").arg(index + 1, 2, 10, QChar('0'))
+                           .arg(caption.toLower().remove(' ').replace('/', '-'))));
 
         QCOMPARE(f.sheet->size(), opening);
         const QSize need = page->minimumSizeHint();
