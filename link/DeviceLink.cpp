@@ -1,9 +1,11 @@
 #include "DeviceLink.h"
 
+#include "FirmwareCheck.h"
 #include "Settings.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -15,10 +17,23 @@ constexpr int kEscCount = 3;
 constexpr int32_t kReadIdlePolls = 10;
 // 60 idle polls = 6 s of silence: the bootloader has erased the old code.
 constexpr int32_t kEraseIdlePolls = 60;
-// Bytes of firmware handed to the port per poll.
+// Bytes of firmware handed to the port at a time, each once the one before has left.
 constexpr int32_t kFirmwareChunkBytes = 2048;
 // Settings lines sent per poll while writing, so that the device's menu keeps up.
 constexpr int kWriteLinesPerPoll = 2;
+// Received bytes one poll takes at most: a device that never pauses cannot hold a poll. Far
+// above what the line brings in a poll (192 bytes), so a real device is never held back.
+constexpr int32_t kMaxBytesPerPoll = 16 * 1024;
+// 19200 baud, 8N1.
+constexpr int64_t kLineBytesPerSecond = 1920;
+// Queued bytes may take twice their time on the line, and a second more, before the port is
+// taken to be stuck (flow control held off for good, a driver that does not send).
+constexpr int64_t kOutputGraceMs = 1000;
+// Setting lines of a full listing: 99 per bank.
+constexpr int32_t kListingSettings = 2 * kSettingCount;
+
+const char *const kNoAnswerHint =
+    "Nothing heard from the device yet: check the port and the cable, then switch the device off and on";
 
 PortFactory &Factory()
 {
@@ -29,6 +44,26 @@ PortFactory &Factory()
 bool Contains(const std::string &line, const char *text)
 {
     return line.find(text) != std::string::npos;
+}
+
+int64_t LineTimeMs(int64_t bytes)
+{
+    return bytes * 1000 / kLineBytesPerSecond;
+}
+
+bool IsWaitingForDevice(LinkState state)
+{
+    switch (state) {
+    case LinkState::ReadAwaitBanner:
+    case LinkState::ReadAwaitMenu:
+    case LinkState::WriteAwaitBanner:
+    case LinkState::WriteAwaitMenu:
+    case LinkState::LoaderAwaitPrompt:
+    case LinkState::LoaderAwaitBanner:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -83,8 +118,17 @@ int32_t CDeviceLink::WritePort(const char *buffer, int32_t count)
     return n > 0 ? n : 0;
 }
 
+int64_t CDeviceLink::PendingOutput() const
+{
+    if (!m_hPort)
+        return 0;
+    return int64_t(m_strTxPending.size()) + std::max<int64_t>(0, m_hPort->PendingOutput());
+}
+
 void CDeviceLink::ClosePort()
 {
+    m_strTxPending.clear();
+    m_nOutputBudgetMs = 0;
     if (!m_hPort)
         return;
     m_hPort->Close();
@@ -107,6 +151,28 @@ void CDeviceLink::SetStatus(const std::string &status, const std::string &debug)
     m_strStatusDebug = debug;
 }
 
+int64_t CDeviceLink::BytesSent() const
+{
+    const int64_t underway = m_state == LinkState::LoaderSending ? PendingOutput() : 0;
+    return std::max<int64_t>(0, m_nBytesHanded - underway);
+}
+
+LinkProgress CDeviceLink::Progress() const
+{
+    switch (m_state) {
+    case LinkState::ReadReceiving:
+        return {std::min<int64_t>(m_nListingLines, kSettingsTextLines), kSettingsTextLines};
+    case LinkState::WriteSending:
+        return {m_nLinesSent, kSettingsTextLines};
+    case LinkState::LoaderErasing:
+        return {std::min(m_nIdlePolls, kEraseIdlePolls), kEraseIdlePolls};
+    case LinkState::LoaderSending:
+        return {BytesSent(), m_nFirmwareSize};
+    default:
+        return {};
+    }
+}
+
 void CDeviceLink::CloseFirmwareFile()
 {
     m_fileFirmware.reset();
@@ -124,33 +190,53 @@ void CDeviceLink::Finish(LinkState state, LinkOutcome outcome, std::string reaso
 void CDeviceLink::EndOperation()
 {
     if (m_state == LinkState::ReadReceiving)
-        m_settings.EndParse();
+        ListingModel().EndParse();
     CloseFirmwareFile();
+    m_pReadBack = nullptr;
 }
 
 void CDeviceLink::LoseConnection()
 {
-    // A port that fails after its operation ended (a firmware load keeps it open) changes the
-    // status but not how that operation ended.
+    // Once the operation has ended (a firmware load keeps its port open), a port that goes
+    // away is only closed: the status of how the operation ended stays.
     const bool running = IsRunning();
     ClosePort();
+    if (!running)
+        return;
     EndOperation();
-    if (running) {
-        m_outcome = LinkOutcome::ConnectionLost;
-        m_strOutcomeReason = "lost connection on " + m_strPortName;
-    }
-    m_state = LinkState::Idle;
+    Finish(LinkState::Idle, LinkOutcome::ConnectionLost, "lost connection on " + m_strPortName);
     m_strStatus = "Lost connection on Com port " + m_strPortName;
+}
+
+// Bytes that never leave the computer fail the operation: nothing later may claim that what
+// depended on them is complete.
+void CDeviceLink::FailOutput()
+{
+    const int64_t stuck = PendingOutput();
+    ClosePort();
+    EndOperation();
+    Finish(LinkState::Idle, LinkOutcome::Failed,
+           std::to_string(stuck) + " bytes did not leave the computer through " + m_strPortName);
+    m_strStatus = "Couldn't write to Com port " + m_strPortName;
 }
 
 bool CDeviceLink::Start(const std::string &port, LinkState target)
 {
     ClosePort();
     EndOperation();
+    m_strStatusDebug.clear();
+    m_nIdlePolls = 0;
+    m_nListingLines = 0;
+    m_nLinesSent = 0;
+    m_bAllLinesSent = false;
+    m_nSettingsMissing = 0;
+    m_nBytesHanded = 0;
+    m_nFirmwareSize = 0;
     if (!OpenPort(port)) {
         // The operation that was running is cut off: nothing may later claim it completed.
         Finish(LinkState::Idle, LinkOutcome::Failed, "port " + port + " did not open");
         m_strStatus = "Failed to open Com port " + port;
+        m_strStatusDebug = DescribeOpenFailure(port, m_portError);
         return false;
     }
     m_strPortName = port;
@@ -164,46 +250,89 @@ bool CDeviceLink::StartRead(const std::string &port)
     return Start(port, LinkState::ReadAwaitBanner);
 }
 
-bool CDeviceLink::StartWrite(const std::string &port)
+bool CDeviceLink::StartWrite(const std::string &port, CSettings *readBack)
 {
-    return Start(port, LinkState::WriteAwaitBanner);
+    if (!Start(port, LinkState::WriteAwaitBanner))
+        return false;
+    m_pReadBack = readBack;
+    return true;
+}
+
+bool CDeviceLink::RefuseFirmware(const std::string &status, const std::string &debug, const std::string &reason)
+{
+    m_strStatus = status;
+    m_strStatusDebug = debug;
+    m_outcome = LinkOutcome::Failed;
+    m_strOutcomeReason = "firmware file " + m_strFirmwarePath + ": " + reason;
+    return false;
 }
 
 bool CDeviceLink::StartFirmware(const std::string &port, const std::string &firmwarePath)
 {
     // The file is checked before the device is asked for anything: once the device has erased
-    // its code, a file that turns out unreadable would leave it without firmware.
+    // its code, a file that turns out unreadable would leave it without firmware. Only a
+    // regular file: a FIFO nobody writes to must not hold the window.
     m_strFirmwarePath = firmwarePath;
-    auto file = std::make_unique<QFile>(QString::fromLocal8Bit(firmwarePath.c_str()));
-    if (!file->open(QIODevice::ReadOnly) || file->size() == 0) {
-        m_strStatus = "Couldn't open file " + firmwarePath;
-        m_outcome = LinkOutcome::Failed;
-        m_strOutcomeReason = "firmware file " + firmwarePath + " is missing, unreadable or empty";
-        return false;
+    const std::string cannotOpen = "Couldn't open file " + firmwarePath;
+    auto file = std::make_unique<QFile>();
+    std::string reason;
+    if (!OpenRegularFile(firmwarePath, *file, reason))
+        return RefuseFirmware(cannotOpen, reason, reason);
+    const int64_t size = file->size();
+    if (size == 0)
+        return RefuseFirmware(cannotOpen, "the file is empty", "is empty");
+    if (size > kMaxFirmwareBytes) {
+        const std::string why = "the file is larger than 16 MiB (" + std::to_string(size) + " bytes)";
+        return RefuseFirmware(cannotOpen, why, why);
     }
+    const QByteArray content = file->read(size);
+    if (content.size() != size || !file->seek(0))
+        return RefuseFirmware("Couldn't read file " + firmwarePath, file->errorString().toStdString(),
+                              "could not be read");
+    const std::string problem = CheckFirmware(std::string_view(content.constData(), size_t(content.size())));
+    if (!problem.empty())
+        return RefuseFirmware("Not a valid firmware file " + firmwarePath, problem, problem);
     if (!Start(port, LinkState::LoaderAwaitPrompt))
         return false;
     m_fileFirmware = std::move(file);
+    m_nFirmwareSize = size;
     return true;
 }
 
 void CDeviceLink::Poll()
 {
     ++m_nIdlePolls;
-    char byte = 0;
-    while (ReadPort(&byte, 1) == 1) {
-        m_nIdlePolls = 0;
-        TakeByte(byte);
+    if (m_hPort) {
+        m_hPort->Flush();
+        if (m_hPort->Failed())
+            LoseConnection();
     }
+
+    // Everything that has arrived, up to the bound, handled byte by byte.
+    char buffer[1024];
+    int32_t budget = kMaxBytesPerPoll;
+    while (m_hPort && budget > 0) {
+        const int32_t n = ReadPort(buffer, std::min<int32_t>(budget, int32_t(sizeof buffer)));
+        if (n <= 0)
+            break;
+        budget -= n;
+        m_nIdlePolls = 0;
+        for (int32_t i = 0; i < n && m_hPort; ++i)
+            TakeByte(buffer[i]);
+    }
+
+    OfferPending();
+    if (!OutputOnTime())
+        return;
+
+    if (IsWaitingForDevice(m_state) && m_nIdlePolls == kNoAnswerPolls)
+        m_strStatusDebug = kNoAnswerHint;
 
     switch (m_state) {
     case LinkState::ReadReceiving:
-        if (m_nIdlePolls >= kReadIdlePolls) {
-            m_strStatus = "Read Complete";
-            m_strStatusDebug = m_settings.EndParse();
-            Finish(LinkState::Complete, LinkOutcome::Completed);
-            ClosePort();
-        }
+        // The listing was asked for by bytes that must have left before its silence counts.
+        if (m_nIdlePolls >= kReadIdlePolls && PendingOutput() == 0)
+            EndListing();
         break;
     case LinkState::WriteSending:
         SendNextLines();
@@ -226,34 +355,113 @@ void CDeviceLink::TakeByte(char byte)
     if (byte == '?' && m_state == LinkState::LoaderAwaitPrompt) {
         m_state = LinkState::LoaderAwaitBanner;
         m_strStatus = "Entering Bootloader";
-        WritePort("b", 1);
+        Send("b", 1);
     }
     m_strRxLine += byte;
     if (byte == '\r' || byte == '\n') {
         if (m_strRxLine.size() > 1)
             HandleLine(m_strRxLine);
         m_strRxLine.clear();
+    } else if (m_strRxLine.size() >= kMaxLineBytes) {
+        // A device that never ends its line: what came is handled as a line of its own, and
+        // the bytes after it start a new one.
+        HandleLine(m_strRxLine);
+        m_strRxLine.clear();
     }
+}
+
+void CDeviceLink::Send(const char *bytes, int32_t count)
+{
+    if (!m_hPort || count <= 0)
+        return;
+    const int64_t lineTime = 2 * LineTimeMs(count);
+    m_nOutputBudgetMs = PendingOutput() == 0 ? kOutputGraceMs + lineTime : m_nOutputBudgetMs + lineTime;
+    m_strTxPending.append(bytes, size_t(count));
+    OfferPending();
+}
+
+void CDeviceLink::OfferPending()
+{
+    if (!m_hPort || m_strTxPending.empty())
+        return;
+    const int32_t n = WritePort(m_strTxPending.data(), int32_t(std::min<size_t>(m_strTxPending.size(), INT32_MAX)));
+    if (m_hPort)
+        m_strTxPending.erase(0, size_t(n));
+}
+
+bool CDeviceLink::OutputOnTime()
+{
+    if (!m_hPort || PendingOutput() == 0) {
+        m_nOutputBudgetMs = 0;
+        return true;
+    }
+    m_nOutputBudgetMs -= kPollMilliseconds;
+    if (m_nOutputBudgetMs >= 0 || !IsRunning())
+        return true;
+    FailOutput();
+    return false;
 }
 
 void CDeviceLink::SendNextLines()
 {
-    for (int i = 0; i < kWriteLinesPerPoll && m_state == LinkState::WriteSending; ++i) {
+    for (int i = 0; i < kWriteLinesPerPoll && !m_bAllLinesSent; ++i) {
         std::string line = m_settings.NextLine();
         if (line.empty()) {
-            m_strStatus = "Write Complete";
-            Finish(LinkState::Complete, LinkOutcome::Completed);
-            ClosePort();
+            m_bAllLinesSent = true;
             break;
         }
+        ++m_nLinesSent;
         m_strStatus = line;
         line += "\r\n";
-        WritePort(line.data(), int32_t(line.size()));
+        Send(line.data(), int32_t(line.size()));
+        if (m_state != LinkState::WriteSending)
+            return;
     }
+    // Complete once the last line has left the computer, not when it was queued.
+    if (!m_bAllLinesSent || PendingOutput() > 0)
+        return;
+    if (m_pReadBack) {
+        m_strStatus = "Reading back settings";
+        BeginListing(*m_pReadBack, LinkState::ReadReceiving);
+        return;
+    }
+    m_strStatus = "Write Complete";
+    Finish(LinkState::Complete, LinkOutcome::Completed);
+    ClosePort();
+}
+
+// The parse is begun and the state moved before the request goes out, so that a port lost
+// while sending it finds the parse running and ends it.
+void CDeviceLink::BeginListing(CSettings &into, LinkState state)
+{
+    into.BeginParse();
+    m_nListingLines = 0;
+    m_nIdlePolls = 0;
+    m_state = state;
+    Send("EXPORT\r", 7);
+}
+
+void CDeviceLink::EndListing()
+{
+    CSettings &model = ListingModel();
+    std::string summary = model.EndParse();
+    m_nSettingsMissing = std::max(0, kListingSettings - model.DeviceParse().parsed);
+    // A device may be older and list fewer settings: still complete, but saying how many are
+    // missing. An en dash, in UTF-8.
+    if (m_nSettingsMissing > 0)
+        summary += " \xE2\x80\x93 " + std::to_string(m_nSettingsMissing) + " settings not received";
+    m_strStatus = m_pReadBack ? "Write Complete" : "Read Complete";
+    m_strStatusDebug = summary;
+    m_pReadBack = nullptr;
+    Finish(LinkState::Complete, LinkOutcome::Completed);
+    ClosePort();
 }
 
 void CDeviceLink::HandleLine(std::string line)
 {
+    // A line ends at its first CR or LF, whichever the device uses.
+    if (const size_t end = line.find_first_of("\r\n"); end != std::string::npos)
+        line.resize(end + 1);
     bool show = true;
     switch (m_state) {
     case LinkState::ReadAwaitBanner:
@@ -262,20 +470,16 @@ void CDeviceLink::HandleLine(std::string line)
             m_strStatus = "Found Quillwren Rezar - Entering Command Menu";
             m_state = m_state == LinkState::ReadAwaitBanner ? LinkState::ReadAwaitMenu
                                                             : LinkState::WriteAwaitMenu;
-            for (int i = 0; i < kEscCount; ++i)
-                WritePort(&kEsc, 1);
+            for (int i = 0; i < kEscCount && m_hPort; ++i)
+                Send(&kEsc, 1);
         }
         break;
     case LinkState::ReadAwaitMenu:
     case LinkState::WriteAwaitMenu:
         if (Contains(line, "Options Menu")) {
             m_strStatus = "Entered Command Menu - Reading settings";
-            // The parse is begun and the state moved before the bytes go out, so that a port
-            // lost during the write finds the read's parse running and ends it.
             if (m_state == LinkState::ReadAwaitMenu) {
-                m_settings.BeginParse();
-                m_state = LinkState::ReadReceiving;
-                WritePort("EXPORT\r", 7);
+                BeginListing(m_settings, LinkState::ReadReceiving);
             } else {
                 m_settings.ResetWriter();
                 m_state = LinkState::WriteSending;
@@ -283,7 +487,15 @@ void CDeviceLink::HandleLine(std::string line)
         }
         break;
     case LinkState::ReadReceiving:
-        m_settings.ParseLine(line);
+        switch (ListingModel().ParseLine(line)) {
+        case LineEffect::BankHeader:
+        case LineEffect::Same:
+        case LineEffect::Changed:
+            ++m_nListingLines;
+            break;
+        default:
+            break;
+        }
         break;
     case LinkState::WriteSending:
         // The device echoes each settings line with a ':' in front; only its answers are shown.
@@ -304,9 +516,10 @@ void CDeviceLink::HandleLine(std::string line)
 void CDeviceLink::LoaderAnswer(char byte)
 {
     if (byte == '.') {
-        char text[64];
-        const int64_t percent = int64_t(m_nBytesSent) * 100 / m_nFirmwareSize;
-        std::snprintf(text, sizeof text, "Written %d bytes (%lld%%)", m_nBytesSent,
+        char text[80];
+        const int64_t sent = BytesSent();
+        const int64_t percent = sent * 100 / std::max<int64_t>(1, m_nFirmwareSize);
+        std::snprintf(text, sizeof text, "Written %lld bytes (%lld%%)", static_cast<long long>(sent),
                       static_cast<long long>(percent));
         m_strStatus = text;
         return;
@@ -315,14 +528,18 @@ void CDeviceLink::LoaderAnswer(char byte)
     if (byte == '*') {
         Finish(LinkState::Idle, LinkOutcome::Completed);
         m_strStatus = "Firmware update complete";
-    } else {
-        char reason[64];
-        std::snprintf(reason, sizeof reason, "the bootloader answered with error byte 0x%02X",
-                      unsigned(static_cast<unsigned char>(byte)));
-        Finish(LinkState::Idle, LinkOutcome::Failed, reason);
-        m_strStatus = "Firmware update Error ";
-        m_strStatus += byte;
+        return;
     }
+    const auto code = unsigned(static_cast<unsigned char>(byte));
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", code);
+    Finish(LinkState::Idle, LinkOutcome::Failed, std::string("the bootloader answered with error byte ") + hex);
+    // A byte that would not show (a line end, a control or high byte) is shown by its code.
+    m_strStatus = "Firmware update Error ";
+    if (code >= 0x20 && code < 0x7F)
+        m_strStatus += byte;
+    else
+        m_strStatus += hex;
 }
 
 void CDeviceLink::LoaderIdentify(std::string &line)
@@ -335,7 +552,7 @@ void CDeviceLink::LoaderIdentify(std::string &line)
         line.insert(0, "Found 644 based Quillwren - ");
     if (Contains(line, "Quillwren v1.2c"))
         line.insert(0, "Found 1284 based Quillwren - ");
-    WritePort("s", 1);
+    Send("s", 1);
 }
 
 void CDeviceLink::LoaderErase()
@@ -344,29 +561,39 @@ void CDeviceLink::LoaderErase()
         return;
     m_strStatus = "Erase Complete";
     m_state = LinkState::LoaderSending;
+    m_nBytesHanded = 0;
     if (!m_fileFirmware || !m_fileFirmware->seek(0)) {
         m_strStatus = "Couldn't open file " + m_strFirmwarePath;
         Finish(LinkState::Idle, LinkOutcome::Failed,
                "firmware file " + m_strFirmwarePath + " could not be read");
         CloseFirmwareFile();
-        return;
     }
-    m_nBytesSent = 0;
-    m_nFirmwareSize = int32_t(uint32_t(uint64_t(m_fileFirmware->size())));
-    if (m_nFirmwareSize == 0)
-        m_nFirmwareSize = 1;
 }
 
 void CDeviceLink::LoaderSend()
 {
-    if (!m_fileFirmware)
+    // One chunk in flight: the next goes once the one before has left the computer, so that
+    // the progress counts bytes on the line.
+    if (!m_fileFirmware || PendingOutput() > 0)
         return;
-    char chunk[kFirmwareChunkBytes];
-    const qint64 n = m_fileFirmware->read(chunk, kFirmwareChunkBytes);
-    if (n <= 0) {
+    const int64_t left = m_nFirmwareSize - m_nBytesHanded;
+    if (left <= 0) {
         CloseFirmwareFile();
         return;
     }
-    m_nBytesSent += int32_t(n);
-    WritePort(chunk, int32_t(n));
+    char chunk[kFirmwareChunkBytes];
+    const qint64 n = m_fileFirmware->read(chunk, std::min<int64_t>(left, kFirmwareChunkBytes));
+    if (n <= 0) {
+        // Short of the size seen at the start: a read error or a file cut meanwhile. Nothing
+        // more goes out; the device's loader waits for bytes that will not come.
+        m_strStatus = "Couldn't read file " + m_strFirmwarePath;
+        m_strStatusDebug = m_fileFirmware->errorString().toStdString();
+        Finish(LinkState::Idle, LinkOutcome::Failed,
+               "firmware file " + m_strFirmwarePath + " could not be read after "
+                   + std::to_string(m_nBytesHanded) + " bytes");
+        CloseFirmwareFile();
+        return;
+    }
+    m_nBytesHanded += n;
+    Send(chunk, int32_t(n));
 }

@@ -2,7 +2,9 @@
 
 // The device link: the serial port, the state machine that reads and writes the device's
 // settings through its command menu, and the firmware loader that talks to its bootloader.
-// Everything runs on the caller's thread; Poll() is one tick of kPollMilliseconds.
+// Everything runs on the caller's thread; Poll() is one tick of kPollMilliseconds and never
+// waits for the device: it takes the bytes that have arrived and hands over what is to be
+// sent.
 
 #include "SerialPort.h"
 
@@ -38,6 +40,15 @@ enum class LinkOutcome : int32_t {
     ConnectionLost = 4,  // the port failed while the operation ran
 };
 
+// How far the operation has come: done of total. Read: settings and bank lines received of
+// the 200 a full listing holds; write: lines sent of 200; erase: silent polls of its 60;
+// firmware: bytes that have left the computer of the file's size. {0, 0} when there is
+// nothing to show (waiting for the device, or idle).
+struct LinkProgress {
+    int64_t done = 0;
+    int64_t total = 0;
+};
+
 class CDeviceLink {
 public:
     // Poll() is meant to be called once per this period; every count of polls below relies on it.
@@ -51,20 +62,29 @@ public:
 
     // The serial port.
     bool OpenPort(const std::string &name);
-    // Bytes read; 0 on silence or when the port failed (the connection is then lost).
+    // Bytes that have arrived, without waiting; 0 on silence or when the port failed (the
+    // connection is then lost).
     int32_t ReadPort(char *buffer, int32_t count);
     // Bytes the port took; 0 without a port.
     int32_t WritePort(const char *buffer, int32_t count);
+    // Bytes not yet on the line: those the port holds and those it has not taken yet.
+    int64_t PendingOutput() const;
     void ClosePort();
 
     // Each ends what was running and opens `port`; false when the operation did not start
     // (the status says why, Outcome() is Failed). A firmware file that cannot be read refuses
     // the load before anything else, leaving a running operation alone.
     bool StartRead(const std::string &port);
-    bool StartWrite(const std::string &port);
+    // With `readBack`, once the last line has left the computer the device is asked for its
+    // listing in the same menu session and it is parsed into *readBack (kept by pointer until
+    // the operation ends); without, the bytes on the line are those of a plain write.
+    bool StartWrite(const std::string &port, CSettings *readBack = nullptr);
+    // The firmware file must be a regular file of 1 byte to kMaxFirmwareBytes; Intel HEX text
+    // is checked whole first ("Not a valid firmware file %s", the problem in the debug line).
     bool StartFirmware(const std::string &port, const std::string &firmwarePath);
     void Poll();
-    // One received line, with its CR or LF, as Poll hands it on.
+    // One received line, with its CR or LF, as Poll hands it on; anything after its first CR
+    // or LF is not looked at.
     void HandleLine(std::string line);
 
     std::string GetStatus() const;
@@ -89,26 +109,49 @@ public:
     const std::string &FirmwarePath() const { return m_strFirmwarePath; }
     // Held from the start of a firmware load until its transfer ends.
     bool IsFirmwareFileOpen() const { return m_fileFirmware != nullptr; }
-    int32_t BytesSent() const { return m_nBytesSent; }
-    int32_t FirmwareSize() const { return m_nFirmwareSize; }
+    // Firmware bytes that have left the computer, and the file's size.
+    int64_t BytesSent() const;
+    int64_t FirmwareSize() const { return m_nFirmwareSize; }
+    LinkProgress Progress() const;
+    // Settings of a full listing (198) that the last completed read, or a write's read-back,
+    // did not receive; 0 for a full one.
+    int32_t SettingsMissing() const { return m_nSettingsMissing; }
+
+    // A received line longer than this without a line end is handled as it stands.
+    static constexpr size_t kMaxLineBytes = 4096;
+    static constexpr int64_t kMaxFirmwareBytes = 16 * 1024 * 1024;
+    // Silent polls while waiting for the device before the debug line suggests what to check.
+    static constexpr int32_t kNoAnswerPolls = 150;
 
     // Where ports come from, for every link; an empty factory puts the system's serial port back.
     static void SetPortFactory(PortFactory factory);
 
 private:
     bool Start(const std::string &port, LinkState target);
+    bool RefuseFirmware(const std::string &status, const std::string &debug, const std::string &reason);
     void Finish(LinkState state, LinkOutcome outcome, std::string reason = std::string());
     void EndOperation();
     void LoseConnection();
+    void FailOutput();
     void CloseFirmwareFile();
     void TakeByte(char byte);
+    // Queues bytes for the port and offers them at once; later polls offer what it left.
+    void Send(const char *bytes, int32_t count);
+    void OfferPending();
+    // False when queued bytes are long overdue on the line (the operation is then failed).
+    bool OutputOnTime();
     void SendNextLines();
+    void BeginListing(CSettings &into, LinkState state);
+    void EndListing();
+    CSettings &ListingModel() { return m_pReadBack ? *m_pReadBack : m_settings; }
     void LoaderAnswer(char byte);
     void LoaderIdentify(std::string &line);
     void LoaderErase();
     void LoaderSend();
 
     CSettings &m_settings;
+    // A write's read-back goes here; null for a plain write or a read.
+    CSettings *m_pReadBack = nullptr;
     // The open port; null while no port is open.
     std::unique_ptr<ISerialPort> m_hPort;
     LinkState m_state = LinkState::Idle;
@@ -120,10 +163,20 @@ private:
     // Received bytes of the line not yet ended; it survives a restart, so a line cut by one
     // leads the next operation.
     std::string m_strRxLine;
+    // Bytes the port has not taken yet, in order.
+    std::string m_strTxPending;
+    // How long what is queued may still take to leave the computer; counts down per poll.
+    int64_t m_nOutputBudgetMs = 0;
+    // Setting and bank lines of the listing received, setting lines sent.
+    int32_t m_nListingLines = 0;
+    int32_t m_nLinesSent = 0;
+    bool m_bAllLinesSent = false;
+    int32_t m_nSettingsMissing = 0;
     std::string m_strFirmwarePath;
     std::unique_ptr<QFile> m_fileFirmware;
-    int32_t m_nBytesSent = 0;
-    int32_t m_nFirmwareSize = 0;
+    // Firmware bytes handed to the port (some may still be on their way).
+    int64_t m_nBytesHanded = 0;
+    int64_t m_nFirmwareSize = 0;
     // For "Lost connection on Com port %s".
     std::string m_strPortName;
     PortError m_portError;

@@ -31,10 +31,17 @@ public:
     // Opens the named port exclusively at 19200 baud, 8N1, keeping the driver's flow control.
     virtual bool Open(const std::string &name) = 0;
     virtual bool IsOpen() const = 0;
-    // Up to `count` bytes; 0 when nothing arrived within 10 * count + 50 ms, or on failure.
+    // Up to `count` of the bytes that have arrived, without waiting; 0 when none have (or on
+    // failure).
     virtual int32_t Read(char *buffer, int32_t count) = 0;
-    // Returns once the bytes are with the driver (or after 10 * count + 50 ms); bytes handed over.
+    // Hands bytes to the port without waiting for the line; returns how many it took (a full
+    // port may take fewer, the rest are the caller's to offer again).
     virtual int32_t Write(const char *buffer, int32_t count) = 0;
+    // Passes on to the driver what the port still holds, without waiting.
+    virtual void Flush() = 0;
+    // Bytes taken by Write that have not yet left the computer: the port's own buffer and the
+    // driver's output queue.
+    virtual int64_t PendingOutput() const = 0;
     // Safe to call when not open.
     virtual void Close() = 0;
     // True once a read or write failed for real (device gone); silence is not a failure.
@@ -57,6 +64,11 @@ struct PortListing {
     std::string name;         // the system's short name: "ttyUSB0"
     bool usb = false;         // the system knows a USB vendor for it
 };
+
+// What to tell a user about a port `name` that did not open: "COM3 (/dev/ttyUSB0): busy:
+// another program holds the port", "COM9: no such port; 2 serial ports present", permission
+// with the group that owns the device and "log in again".
+std::string DescribeOpenFailure(const std::string &name, const PortError &error);
 
 // The ports present, in COMn order.
 std::vector<PortListing> ListSerialPorts();

@@ -14,8 +14,12 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
 #endif
 
 namespace {
@@ -64,6 +68,19 @@ void RestoreFlowControl(int fd, const termios &original)
 
 class CSystemSerialPort final : public ISerialPort {
 public:
+    static constexpr qint64 kReadBufferBytes = 64 * 1024;
+
+    CSystemSerialPort()
+    {
+        // A loss the event loop finds (the window runs one) counts as much as one found by
+        // a read or write here.
+        QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                         [this](QSerialPort::SerialPortError error) {
+                             if (m_port.isOpen() && IsLoss(error))
+                                 m_bFailed = true;
+                         });
+    }
+
     bool Open(const std::string &name) override
     {
         m_bFailed = false;
@@ -91,6 +108,9 @@ public:
         m_port.setDataBits(QSerialPort::Data8);
         m_port.setParity(QSerialPort::NoParity);
         m_port.setStopBits(QSerialPort::OneStop);
+        // Bounded, whatever a device sends while nobody reads: the event loop stops taking
+        // bytes from the driver once this much waits.
+        m_port.setReadBufferSize(kReadBufferBytes);
         const bool opened = m_port.open(QIODevice::ReadWrite);
         if (!opened) {
             // The system let us open the device, so a refusal for permission now is the lock
@@ -118,15 +138,15 @@ public:
     {
         if (!m_port.isOpen() || m_bFailed || count <= 0)
             return 0;
-        // waitForReadyRead waits for bytes beyond those already buffered, so look first.
-        const QDeadlineTimer deadline(10 * count + 50);
-        while (m_port.bytesAvailable() == 0 && !deadline.hasExpired()) {
+        // A wait of no time takes what the driver holds into the port's buffer (the window's
+        // event loop may have done so already; the command-line tool runs none).
+        if (m_port.bytesAvailable() < count) {
             m_port.clearError();
-            if (!m_port.waitForReadyRead(int(deadline.remainingTime())) && IsLoss(m_port.error())) {
+            if (!m_port.waitForReadyRead(0) && IsLoss(m_port.error()))
                 m_bFailed = true;
-                return 0;
-            }
         }
+        if (m_bFailed)
+            return 0;
         const qint64 n = m_port.read(buffer, count);
         return n > 0 ? int32_t(n) : 0;
     }
@@ -136,21 +156,42 @@ public:
         if (!m_port.isOpen() || m_bFailed || count <= 0)
             return 0;
         m_port.clearError();
-        if (m_port.write(buffer, count) < 0) {
+        const qint64 n = m_port.write(buffer, count);
+        if (n < 0) {
             m_bFailed = IsLoss(m_port.error());
             return 0;
         }
-        // QSerialPort keeps the bytes in its own buffer until asked to hand them over.
-        const QDeadlineTimer deadline(10 * count + 50);
-        while (m_port.bytesToWrite() > 0 && !deadline.hasExpired()) {
-            m_port.clearError();
-            if (!m_port.waitForBytesWritten(int(deadline.remainingTime()))
-                && IsLoss(m_port.error())) {
-                m_bFailed = true;
-                return 0;
-            }
-        }
-        return count - int32_t(std::min<qint64>(count, m_port.bytesToWrite()));
+        Flush();
+        return int32_t(n);
+    }
+
+    void Flush() override
+    {
+        if (!m_port.isOpen() || m_bFailed || m_port.bytesToWrite() == 0)
+            return;
+        // QSerialPort keeps written bytes in its own buffer until asked; flush() hands over
+        // what the driver takes now, without waiting for the line.
+        m_port.clearError();
+        if (!m_port.flush() && IsLoss(m_port.error()))
+            m_bFailed = true;
+    }
+
+    int64_t PendingOutput() const override
+    {
+        if (!m_port.isOpen())
+            return 0;
+        int64_t pending = m_port.bytesToWrite();
+#if defined(Q_OS_UNIX) && defined(TIOCOUTQ)
+        int queued = 0;
+        if (::ioctl(int(m_port.handle()), TIOCOUTQ, &queued) == 0 && queued > 0)
+            pending += queued;
+#elif defined(Q_OS_WIN)
+        COMSTAT status{};
+        DWORD errors = 0;
+        if (ClearCommError(m_port.handle(), &errors, &status))
+            pending += int64_t(status.cbOutQue);
+#endif
+        return pending;
     }
 
     void Close() override
@@ -209,6 +250,36 @@ void SortInComOrder(std::vector<PortListing> &ports)
     std::stable_sort(ports.begin(), ports.end(), [](const PortListing &a, const PortListing &b) {
         return std::make_tuple(ComGroup(a), a.name) < std::make_tuple(ComGroup(b), b.name);
     });
+}
+
+std::string DescribeOpenFailure(const std::string &name, const PortError &error)
+{
+    std::string text = error.path.empty() || error.path == name ? name : name + " (" + error.path + ")";
+    text += ": ";
+    switch (error.kind) {
+    case PortErrorKind::NotFound:
+        text += "no such port";
+        if (error.path.empty())
+            text += "; " + std::to_string(ListSerialPorts().size()) + " serial ports present";
+        break;
+    case PortErrorKind::Permission: {
+        text += error.text;
+        const QString group = QFileInfo(QString::fromLocal8Bit(error.path.c_str())).group();
+        if (!group.isEmpty())
+            text += "; you may need to be in the group '" + Local8Bit(group)
+                    + "' that owns the port (then log in again)";
+        break;
+    }
+    case PortErrorKind::Busy:
+        text += "busy: another program holds the port";
+        if (!error.text.empty())
+            text += " (" + error.text + ")";
+        break;
+    default:
+        text += error.text.empty() ? "cannot open" : error.text;
+        break;
+    }
+    return text;
 }
 
 std::vector<PortListing> ListSerialPorts()

@@ -1,5 +1,7 @@
 #include "TraceSerialPort.h"
 
+#include <algorithm>
+
 namespace {
 
 class CTracedPort : public ISerialPort {
@@ -29,12 +31,18 @@ public:
     }
     int32_t Write(const char *buffer, int32_t count) override
     {
-        m_trace->Sent(std::string(buffer, size_t(count)));
         const int32_t n = m_port->Write(buffer, count);
+        // What the port took; a write that failed outright shows what was tried.
+        if (n > 0)
+            m_trace->Sent(std::string(buffer, size_t(n)));
+        else if (m_port->Failed())
+            m_trace->Sent(std::string(buffer, size_t(std::max(count, 0))));
         if (m_port->Failed())
             m_trace->Note("write failed");
         return n;
     }
+    void Flush() override { m_port->Flush(); }
+    int64_t PendingOutput() const override { return m_port->PendingOutput(); }
     void Close() override
     {
         if (m_port->IsOpen())
@@ -109,11 +117,18 @@ void CTraceFile::Received(const std::string &bytes)
 {
     if (!m_file)
         return;
-    if (m_run.empty())
-        m_runStart = m_clock.elapsed();
-    m_run += bytes;
-    if (!bytes.empty() && bytes.back() == '\n')
-        EndRun();
+    // However the bytes were read, one run per line: a line feed ends it.
+    size_t from = 0;
+    while (from < bytes.size()) {
+        if (m_run.empty())
+            m_runStart = m_clock.elapsed();
+        const size_t feed = bytes.find('\n', from);
+        const size_t end = feed == std::string::npos ? bytes.size() : feed + 1;
+        m_run.append(bytes, from, end - from);
+        from = end;
+        if (feed != std::string::npos)
+            EndRun();
+    }
 }
 
 void CTraceFile::EndRun()

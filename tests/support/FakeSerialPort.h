@@ -21,6 +21,9 @@
 // Faults: set `openFails` (with `openError`) before a start to make the open fail; set
 // `unplugged` to make every later read and write fail as a removed device does; set
 // `writeLimit` to make each Write take at most that many bytes (as a full driver queue does).
+//
+// Bytes written leave the computer at once unless `holdOutput` is set: then they stay queued
+// (PendingOutput counts them) until the test calls Drain().
 
 #include "DeviceLink.h"
 
@@ -40,6 +43,9 @@ struct FakeSerialLine {
     PortError openError{PortErrorKind::NotFound, "/dev/fake", "No such file or directory"};
     bool unplugged = false;
     int32_t writeLimit = -1;  // no limit
+    bool holdOutput = false;
+    int64_t queued = 0;
+    int flushes = 0;
 
     // One entry per poll, after those already queued.
     void Script(const std::vector<std::string> &polls)
@@ -53,6 +59,8 @@ struct FakeSerialLine {
             incoming.emplace_back();
         incoming.front() += bytes;
     }
+    // Queued bytes leave: all of them, or `count`.
+    void Drain(int64_t count = -1) { queued = count < 0 ? 0 : std::max<int64_t>(0, queued - count); }
     // Every byte written, in order.
     std::string Written() const
     {
@@ -97,14 +105,24 @@ public:
         if (!m_open || m_line->unplugged)
             return 0;
         const int32_t n = m_line->writeLimit >= 0 ? std::min(count, m_line->writeLimit) : count;
-        m_line->writes.emplace_back(buffer, size_t(n));
+        if (n > 0)
+            m_line->writes.emplace_back(buffer, size_t(n));
+        if (m_line->holdOutput)
+            m_line->queued += n;
         return n;
     }
+    void Flush() override
+    {
+        if (m_open)
+            ++m_line->flushes;
+    }
+    int64_t PendingOutput() const override { return m_open ? m_line->queued : 0; }
     void Close() override
     {
         if (m_open)
             ++m_line->closes;
         m_line->open = m_open = false;
+        m_line->queued = 0;
     }
     bool Failed() const override { return m_open && m_line->unplugged; }
     PortError OpenError() const override
