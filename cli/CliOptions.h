@@ -11,6 +11,9 @@ struct CliOptions {
     std::string tracePath;          // --trace FILE
     int timeoutSeconds = 120;       // --timeout SECONDS
     bool verbose = false;           // -v
+    bool partial = false;           // --partial: read keeps a listing that ended early
+    bool verify = false;            // --verify: write reads the banks back and compares
+    bool noHistory = false;         // --no-history: read and write keep no copy
 };
 
 // Exit codes shared by every command.

@@ -1,22 +1,33 @@
 #include "FileCommands.h"
 
+#include "History.h"
 #include "Settings.h"
 
+#include <QFileInfo>
+
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
-#include <vector>
+#include <cstring>
 #include <iostream>
+#include <vector>
 
-namespace {
-
-// Writes bytes unchanged: a settings text may hold any byte but CR and LF.
-void WriteStdout(const std::string &text)
+bool WriteStdout(const std::string &text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
+    // A settings text may hold any byte but CR and LF: written as it is, and checked to the
+    // last byte, so that a full disk or a closed pipe is never taken for success.
+    errno = 0;
+    const bool whole = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    const bool flushed = std::fflush(stdout) == 0;
+    if (whole && flushed && !std::ferror(stdout))
+        return true;
+    const int error = errno;
+    std::cerr << "rezar-cli: cannot write standard output";
+    if (error != 0)
+        std::cerr << ": " << std::strerror(error);
+    std::cerr << "\n";
+    return false;
 }
-
-} // namespace
 
 bool LoadSettingsFile(const std::string &path, std::string &summary)
 {
@@ -25,19 +36,22 @@ bool LoadSettingsFile(const std::string &path, std::string &summary)
 
 bool LoadSettingsFile(CSettings &settings, const std::string &path, std::string &summary)
 {
-    if (settings.LoadFile(path, &summary) != 0) {
-        std::cerr << "rezar-cli: cannot open " << path << "\n";
-        return false;
-    }
-    return true;
+    std::string reason;
+    const int result = settings.LoadFile(path, &summary, &reason);
+    if (result == 0)
+        return true;
+    std::cerr << "rezar-cli: " << (result == 1 ? "cannot open " : "cannot read ") << path;
+    if (!reason.empty())
+        std::cerr << ": " << reason;
+    std::cerr << "\n";
+    return false;
 }
 
 int CmdDefaults(const CliOptions &options)
 {
     if (!options.args.empty())
         return UsageError("defaults takes no arguments");
-    WriteStdout(CSettings().SettingsText());
-    return ExitDone;
+    return WriteStdout(CSettings().SettingsText()) ? ExitDone : ExitFailed;
 }
 
 int CmdLoad(const CliOptions &options)
@@ -51,8 +65,7 @@ int CmdLoad(const CliOptions &options)
             return ExitFailed;
         std::cerr << path << ": " << summary << "\n";
     }
-    WriteStdout(settings.SettingsText());
-    return ExitDone;
+    return WriteStdout(settings.SettingsText()) ? ExitDone : ExitFailed;
 }
 
 namespace {
@@ -68,52 +81,61 @@ std::vector<std::string> TextLines(const CSettings &settings)
     return lines;
 }
 
-// The lines of `path` loaded over the defaults.
-bool LinesOfFile(const std::string &path, std::vector<std::string> &lines)
-{
-    CSettings settings;
-    std::string summary;
-    if (!LoadSettingsFile(settings, path, summary))
-        return false;
-    lines = TextLines(settings);
-    return true;
-}
-
 } // namespace
+
+std::string DifferenceLines(const CSettings &a, const CSettings &b)
+{
+    // Both texts list the same keys in the same order, so lines pair up one to one; values are
+    // compared in their text form, which is how the device and the files see them.
+    const std::vector<std::string> linesA = TextLines(a), linesB = TextLines(b);
+    std::string out;
+    int bank = 0;
+    for (size_t i = 0; i < linesA.size() && i < linesB.size(); ++i) {
+        if (linesA[i] == "BANK 0" || linesA[i] == "BANK 1") {
+            bank = linesA[i].back() - '0';
+            continue;
+        }
+        if (linesA[i] == linesB[i])
+            continue;
+        const size_t blank = linesA[i].find(' ');
+        std::string key = linesA[i].substr(0, blank);
+        for (char &c : key)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        out += std::to_string(bank) + '\t' + key + '\t' + linesA[i].substr(blank + 1) + '\t'
+               + linesB[i].substr(linesB[i].find(' ') + 1) + '\n';
+    }
+    return out;
+}
 
 int CmdDiff(const CliOptions &options)
 {
     if (options.args.empty() || options.args.size() > 2)
         return UsageError("diff needs FILE A and at most one FILE B");
 
-    std::vector<std::string> a, b;
-    if (!LinesOfFile(options.args[0], a))
+    CSettings a, b;
+    std::string summary;
+    if (!LoadSettingsFile(a, options.args[0], summary))
         return ExitFailed;
-    if (options.args.size() == 2) {
-        if (!LinesOfFile(options.args[1], b))
-            return ExitFailed;
-    } else {
-        b = TextLines(CSettings());
-    }
+    if (options.args.size() == 2 && !LoadSettingsFile(b, options.args[1], summary))
+        return ExitFailed;
+    return WriteStdout(DifferenceLines(a, b)) ? ExitDone : ExitFailed;
+}
 
-    // Both texts list the same keys in the same order, so lines pair up one to one; values are
-    // compared in their text form, which is how the device and the files see them.
+int CmdHistory(const CliOptions &options)
+{
+    if (!options.args.empty())
+        return UsageError("history takes no arguments");
     std::string out;
-    int bank = 0;
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        if (a[i] == "BANK 0" || a[i] == "BANK 1") {
-            bank = a[i].back() - '0';
-            continue;
-        }
-        if (a[i] == b[i])
-            continue;
-        const size_t blank = a[i].find(' ');
-        std::string key = a[i].substr(0, blank);
-        for (char &c : key)
-            c = char(std::tolower(static_cast<unsigned char>(c)));
-        out += std::to_string(bank) + '\t' + key + '\t' + a[i].substr(blank + 1) + '\t'
-               + b[i].substr(blank + 1) + '\n';
+    const std::vector<HistoryEntry> entries = ListHistory();
+    for (const HistoryEntry &entry : entries) {
+        const QString port = entry.port.isEmpty() ? QStringLiteral("-") : entry.port;
+        out += entry.time.toString("yyyy-MM-dd HH:mm:ss").toStdString() + '\t' + entry.kind.toStdString() + '\t'
+               + port.toLocal8Bit().toStdString() + '\t' + entry.mycall + '\t'
+               + QFileInfo(entry.path).fileName().toLocal8Bit().toStdString() + '\n';
     }
-    WriteStdout(out);
+    if (!WriteStdout(out))
+        return ExitFailed;
+    std::cerr << entries.size() << (entries.size() == 1 ? " entry" : " entries") << ", newest first, in "
+              << HistoryFolder().toLocal8Bit().constData() << "\n";
     return ExitDone;
 }

@@ -2,14 +2,25 @@
 
 #include "CliOptions.h"
 
+#include <string>
+
 class CSettings;
 
 int CmdDefaults(const CliOptions &options);
 int CmdLoad(const CliOptions &options);
 int CmdDiff(const CliOptions &options);
+int CmdHistory(const CliOptions &options);
 
-// Loads path over g_settings as Load Settings does; names the file on stderr when it cannot
-// be opened. Returns true on success and puts the parse summary into summary.
+// Loads path over g_settings as Load Settings does; names the file and the reason on stderr
+// when it cannot be read. Returns true on success and puts the parse summary into summary.
 bool LoadSettingsFile(const std::string &path, std::string &summary);
 // The same into another model.
 bool LoadSettingsFile(CSettings &settings, const std::string &path, std::string &summary);
+
+// Writes bytes to stdout unchanged and makes sure they got out; on a failed or short write
+// says so on stderr ("cannot write standard output: ...") and returns false.
+[[nodiscard]] bool WriteStdout(const std::string &text);
+
+// The settings whose values differ between a and b, one line each: bank, key (lower case),
+// value in a, value in b, separated by tabs, in the order of the settings text.
+std::string DifferenceLines(const CSettings &a, const CSettings &b);

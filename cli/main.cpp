@@ -24,13 +24,23 @@ const char kUsage[] =
     "  read PORT [-o FILE]      read the device's settings (to FILE or stdout)\n"
     "  write PORT FILE          load FILE over the defaults and write both banks to the device\n"
     "  flash PORT FIRMWARE      replace the device's firmware through its bootloader\n"
+    "                           (Intel HEX text is checked whole before the port is opened)\n"
+    "  history                  the copies kept of each read and write, newest first:\n"
+    "                           time, kind, port, MYCALL of bank 0, file; and their folder\n"
     "\n"
     "Options:\n"
-    "  -o FILE                  where read puts the settings text\n"
-    "  --timeout SECONDS        give up when the device has not answered and the operation\n"
-    "                           has not moved on for this long (default 120)\n"
+    "  -o FILE                  where read puts the settings text (checked before the port\n"
+    "                           is opened)\n"
+    "  --partial                read: keep a listing that ended early (otherwise exit 1\n"
+    "                           and FILE is left as it was)\n"
+    "  --verify                 write: then read the banks back and list each setting that\n"
+    "                           differs (bank, key, written, read back); exit 1 on any\n"
+    "  --no-history             read, write: keep no copy in the history\n"
+    "  --timeout SECONDS        give up when the operation has not moved on (no new line\n"
+    "                           from the device, no step forward) for this long (default 120)\n"
     "  --trace FILE             record every byte sent and received, with time stamps\n"
-    "  -v                       also print the device's last line as it changes\n"
+    "  -v                       also print the device's last line as it changes, and\n"
+    "                           every status as a line (no progress bar)\n"
     "  --help, --version\n"
     "\n"
     "Exit codes: 0 done, 1 failed, 2 usage error, 3 gave up waiting.\n";
@@ -46,6 +56,9 @@ int UsageError(const std::string &message)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The window's names: both keep their history in the same folder.
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillwren"));
+    QCoreApplication::setApplicationName(QStringLiteral("rezar-config"));
 
     CliOptions options;
     for (int i = 1; i < argc; ++i) {
@@ -64,6 +77,12 @@ int main(int argc, char *argv[])
             return ExitDone;
         } else if (arg == "-v") {
             options.verbose = true;
+        } else if (arg == "--partial") {
+            options.partial = true;
+        } else if (arg == "--verify") {
+            options.verify = true;
+        } else if (arg == "--no-history") {
+            options.noHistory = true;
         } else if (arg == "-o") {
             if (!value(options.outputPath))
                 return UsageError("-o needs a FILE");
@@ -92,7 +111,7 @@ int main(int argc, char *argv[])
     const std::map<std::string, Command> commands = {
         {"defaults", CmdDefaults}, {"load", CmdLoad},   {"diff", CmdDiff},
         {"ports", CmdPorts},       {"read", CmdRead},   {"write", CmdWrite},
-        {"flash", CmdFlash},
+        {"flash", CmdFlash},       {"history", CmdHistory},
     };
     if (options.command.empty())
         return UsageError("no command given");
@@ -101,5 +120,11 @@ int main(int argc, char *argv[])
         return UsageError("unknown command " + options.command);
     if (!options.outputPath.empty() && options.command != "read")
         return UsageError("-o belongs to read");
+    if (options.partial && options.command != "read")
+        return UsageError("--partial belongs to read");
+    if (options.verify && options.command != "write")
+        return UsageError("--verify belongs to write");
+    if (options.noHistory && options.command != "read" && options.command != "write")
+        return UsageError("--no-history belongs to read and write");
     return found->second(options);
 }

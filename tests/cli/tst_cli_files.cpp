@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Run {
@@ -7,9 +9,12 @@ struct Run {
     QByteArray out, err;
 };
 
-Run Cli(const QStringList &args)
+// Runs rezar-cli; stdout goes to `stdoutFile` when one is given (such as /dev/full).
+Run Cli(const QStringList &args, const QString &stdoutFile = QString())
 {
     QProcess p;
+    if (!stdoutFile.isEmpty())
+        p.setStandardOutputFile(stdoutFile);
     p.start(REZAR_BUILD_DIR "/rezar-cli", args);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -38,6 +43,12 @@ class TestCliFiles : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // Never the user's own history.
+        qputenv("XDG_DATA_HOME", m_dir.filePath("data").toLocal8Bit());
+    }
+
     void defaults()
     {
         const Run r = Cli({"defaults"});
@@ -106,6 +117,20 @@ private slots:
         QTest::newRow("bad timeout") << QStringList{"--timeout", "soon", "defaults"} << 2 << QByteArray("--timeout");
         QTest::newRow("missing file") << QStringList{"load", "/nonexistent/x.txt"} << 1 << QByteArray("/nonexistent/x.txt");
         QTest::newRow("diff missing") << QStringList{"diff", "/nonexistent/y.txt"} << 1 << QByteArray("/nonexistent/y.txt");
+        QTest::newRow("load a folder") << QStringList{"load", "/tmp"} << 1
+                                       << QByteArray("rezar-cli: cannot open /tmp: is a folder, not a file\n");
+        QTest::newRow("load a device") << QStringList{"load", "/dev/zero"} << 1
+                                       << QByteArray("rezar-cli: cannot open /dev/zero: is not a regular file\n");
+        QTest::newRow("diff a device") << QStringList{"diff", "/dev/null"} << 1
+                                       << QByteArray("rezar-cli: cannot open /dev/null: is not a regular file\n");
+        QTest::newRow("partial not read") << QStringList{"--partial", "load", "x"} << 2
+                                          << QByteArray("--partial belongs to read");
+        QTest::newRow("verify not write") << QStringList{"read", "COM1", "--verify"} << 2
+                                          << QByteArray("--verify belongs to write");
+        QTest::newRow("no history for flash") << QStringList{"flash", "COM1", "fw", "--no-history"} << 2
+                                              << QByteArray("--no-history belongs to read and write");
+        QTest::newRow("history takes nothing") << QStringList{"history", "x"} << 2
+                                               << QByteArray("history takes no arguments");
     }
 
     void errors()
@@ -118,6 +143,62 @@ private slots:
         QVERIFY2(r.err.contains(message), r.err);
         QCOMPARE(r.err.count('\n'), 1);  // one line
         QVERIFY(r.out.isEmpty());
+    }
+
+    // A FIFO nobody writes to is refused at once, not waited on.
+    void loadOfAFifoFailsAtOnce()
+    {
+        const QString fifo = m_dir.filePath("fifo");
+        QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+        QElapsedTimer clock;
+        clock.start();
+        const Run r = Cli({"load", fifo});
+        QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, "rezar-cli: cannot open " + fifo.toLocal8Bit() + ": is not a regular file\n");
+        QVERIFY(r.out.isEmpty());
+    }
+
+    // A line beyond the bound is dropped and counted; the lines around it still count.
+    void loadOfAHugeLineDropsIt()
+    {
+        const QString huge = Write("huge.txt", "MYCALL K1ABC\r\nBTEXT " + QByteArray(200 * 1024, 'x') + "\r\nTXD 7\r\n");
+        const Run r = Cli({"load", huge});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.contains("DONE : 1 ignored, 2 parsed, 2 changed"), r.err);
+        QVERIFY(r.out.contains("MYCALL K1ABC\r\n"));
+        QVERIFY(!r.out.contains("xxxx"));
+    }
+
+    // Output that does not get out is a failure, never a silent success.
+    void fullOutputFails_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("defaults") << QStringList{"defaults"};
+        QTest::newRow("load") << QStringList{"load", "FILE"};
+        QTest::newRow("diff") << QStringList{"diff", "FILE"};
+    }
+    void fullOutputFails()
+    {
+        QFETCH(QStringList, args);
+        if (!QFileInfo::exists("/dev/full"))
+            QSKIP("no /dev/full");
+        args.replaceInStrings("FILE", Write("full.txt", "BANK 1\r\nTXD 9\r\n"));
+        const Run r = Cli(args, "/dev/full");
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.endsWith("rezar-cli: cannot write standard output: No space left on device\n"), r.err);
+        // The same command to a file that takes it succeeds.
+        const Run good = Cli(args, m_dir.filePath("out.txt"));
+        QCOMPARE(good.exitCode, 0);
+    }
+
+    void historyOfNothing()
+    {
+        const Run r = Cli({"history"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(r.err, "0 entries, newest first, in " + m_dir.filePath("data").toLocal8Bit()
+                            + "/Quillwren/rezar-config/history\n");
     }
 
     void helpAndVersion()

@@ -9,10 +9,20 @@ struct CliRun {
     QByteArray out, err;
 };
 
+// Where the tool keeps its history during the tests: never the user's own folder.
+inline QString TestDataHome()
+{
+    static const QTemporaryDir home;
+    return home.path();
+}
+
 // Runs rezar-cli to its end (killed after `ms`).
 inline CliRun RunCli(const QStringList &args, int ms = 60000)
 {
     QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", TestDataHome());
+    cli.setProcessEnvironment(env);
     cli.start(REZAR_BUILD_DIR "/rezar-cli", args);
     if (!cli.waitForFinished(ms)) {
         cli.kill();

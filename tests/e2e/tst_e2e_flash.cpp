@@ -38,13 +38,16 @@ private slots:
         QCOMPARE(ReadFile(kept), firmware);
     }
 
-    void badRecordFails()
+    // A broken Intel HEX file is refused with its line before the port is opened: the device is
+    // never asked to erase.
+    void brokenHexIsRefusedBeforeThePort()
     {
         QByteArray firmware = MakeFirmware(5000);
         // The checksum's last digit of a record in the second chunk.
         const qsizetype record = firmware.indexOf(":", 3000);
         const qsizetype digit = firmware.indexOf("\r\n", record) - 1;
         firmware[digit] = firmware[digit] == '0' ? '1' : '0';
+        const QByteArray line = QByteArray::number(firmware.left(record).count('\n') + 1);
         const QString path = WriteFile(m_dir.filePath("bad.qwn"), firmware);
 
         CSimProcess sim;
@@ -52,9 +55,27 @@ private slots:
         QVERIFY(StartSim(sim, m_dir, {}, port));
         const CliRun r = RunCli({"flash", port, path});
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains("Firmware update Error C\n"), r.err);
+        QVERIFY2(r.err.contains("Not a valid firmware file " + path.toLocal8Bit() + "\n"), r.err);
+        QVERIFY2(r.err.contains("line " + line + ": checksum is 0x"), r.err);
+        QVERIFY2(!r.err.contains("Opened Com port"), r.err);
+        QVERIFY(!sim.WaitForLog("port opened", 500));
+    }
+
+    // A file that passes the check but that the bootloader refuses ends with its error.
+    void bootloaderErrorFails()
+    {
+        // Data beyond the 64 KiB of the 644: an extended address of 0x10000 before the records.
+        const QByteArray firmware = ":020000040001F9\r\n" + MakeFirmware(5000);
+        const QString path = WriteFile(m_dir.filePath("beyond.qwn"), firmware);
+
+        CSimProcess sim;
+        QString port;
+        QVERIFY(StartSim(sim, m_dir, {"--chip", "644"}, port));
+        const CliRun r = RunCli({"flash", port, path});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("Firmware update Error F\n"), r.err);
         QVERIFY2(!r.err.contains("Firmware update complete"), r.err);
-        QVERIFY(sim.WaitForLog("bad checksum, answered C", 1000));
+        QVERIFY(sim.WaitForLog("data beyond the end of the flash, answered F", 1000));
     }
 };
 

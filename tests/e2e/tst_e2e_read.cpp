@@ -49,17 +49,37 @@ private slots:
         QVERIFY2(r.err.contains(summary), r.err);
     }
 
+    void pauseEndsTheReadEarly_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("--partial") << QStringList{"--partial"} << 0;
+        QTest::newRow("--partial -o") << QStringList{"--partial", "-o", "OUT"} << 0;
+        QTest::newRow("refused") << QStringList{} << 1;
+        QTest::newRow("refused -o") << QStringList{"-o", "OUT"} << 1;
+    }
     void pauseEndsTheReadEarly()
     {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
         // GALT comes before the pause, MYCALL after it: 50 lines are "BANK 0" and 49 settings.
         const QString settings = File("early.txt", "AMODE NMEA\r\nGALT 5\r\nMYCALL K1ABC\r\n");
+        const QString out = File("early-out.txt", "KEEP ME\r\n");
         CSimProcess sim;
         QString port;
         QVERIFY(StartSim(sim, m_dir, {"--settings", settings, "--pause-after", "50"}, port));
-        const CliRun r = RunCli({"read", port});
-        QVERIFY2(r.exitCode == 0, r.err);
-        QVERIFY2(r.err.contains("Read Complete\nDONE : 0 ignored, 49 parsed, 2 changed\n"), r.err);
-        QCOMPARE(r.out, Golden("banks-read-early.txt"));
+        const CliRun r = RunCli(QStringList{"read", port} + options.replaceInStrings("OUT", out));
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(r.err.contains("Read Complete\nDONE : 0 ignored, 49 parsed, 2 changed"), r.err);
+        QVERIFY2(r.err.contains("149 settings not received\n"), r.err);
+        const QByteArray kept = options.contains(out) ? ReadFile(out) : r.out;
+        if (exitCode == 0) {
+            QCOMPARE(kept, Golden("banks-read-early.txt"));
+        } else {
+            QCOMPARE(kept, options.contains(out) ? QByteArray("KEEP ME\r\n") : QByteArray());
+            QVERIFY2(r.err.endsWith("rezar-cli: the listing ended early: 49 of 198 settings received; "
+                                    "nothing kept (--partial keeps them)\n"), r.err);
+        }
     }
 
     void busyPortFailsToOpen()

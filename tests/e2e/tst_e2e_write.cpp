@@ -9,8 +9,15 @@ class TestE2eWrite : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
+    void writeMakesTheBanksEqualToTheFile_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::newRow("write") << false;
+        QTest::newRow("--verify") << true;
+    }
     void writeMakesTheBanksEqualToTheFile()
     {
+        QFETCH(bool, verify);
         // The sim starts from other values; the tool writes the defaults with the file over them.
         const QString before = WriteFile(m_dir.filePath("before.txt"), "BANK 1\r\nMYCALL SIMCALL\r\nTXD 99\r\n");
         const QByteArray file = kOddSettings + "BANK 0\r\nALIAS2 WIDE2-2\r\nBANK 1\r\nLEDS FALSE\r\n";
@@ -21,9 +28,13 @@ private slots:
         CSimProcess sim;
         QString port;
         QVERIFY(StartSim(sim, m_dir, {"--settings", before, "--dump", dump}, port));
-        const CliRun r = RunCli({"write", port, path});
+        const CliRun r = RunCli(verify ? QStringList{"write", port, path, "--verify"} : QStringList{"write", port, path});
         QVERIFY2(r.exitCode == 0, r.err);
-        QVERIFY2(r.err.endsWith("Write Complete\n"), r.err);
+        QVERIFY2(r.err.contains("Write Complete\n"), r.err);
+        // The read-back agrees, and says so; a plain write ends with the device's last word.
+        QVERIFY2(r.err.endsWith(verify ? "Write Complete\nVerified: the device holds what was written\n"
+                                       : "Write Complete\n"), r.err);
+        QVERIFY(r.out.isEmpty());
         QVERIFY(sim.WaitForLog("banks written to", 3000));
         QCOMPARE(ReadFile(dump), expected);
     }

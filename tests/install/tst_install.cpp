@@ -310,7 +310,7 @@ private slots:
     void cliManualListsTheCommands()
     {
         const QStringList accepted = HelpCommands(RunWithoutDisplay(Program("rezar-cli"), {"--help"}).out);
-        QCOMPARE(accepted.size(), 7);
+        QCOMPARE(accepted.size(), 8);
 
         static const QRegularExpression item = Lines("^\\.TP\\n\\.BI? ([a-z]+)");
         const QString manual = ReadText(Installed("share/man/man1/rezar-cli.1"));
@@ -370,7 +370,7 @@ private slots:
         QCOMPARE(Complete({"rezar-cli", ""}), HelpCommands(help.out));
         QStringList options = Options(HelpSection(help.out, "Options:"), true).values();
         options.sort();
-        QCOMPARE(options.size(), 6);
+        QCOMPARE(options.size(), 9);
         QCOMPARE(Complete({"rezar-cli", "-"}), options);
     }
 
