@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using Lines = std::vector<std::string>;
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(LinkState)
@@ -700,6 +702,457 @@ private slots:
         Link().Poll();
         QCOMPARE(Link().State(), LinkState::ReadAwaitMenu);
         QCOMPARE(m_line->writes, (Lines{kEsc, kEsc, kEsc}));
+    }
+
+    // ---- The poll takes what has arrived and never waits for the line.
+
+    // A poll handles every byte that came since the one before, and only those: bytes that
+    // come later wait for a later poll.
+    void pollTakesWhatArrivedAndNoMore()
+    {
+        ToMenu(false);
+        std::string listing = "BANK 0\r\n";
+        for (int i = 0; i < 60; ++i)
+            listing += "TXD " + std::to_string(i) + "\r\n";
+        m_line->Script({listing, "BANK 1\r\nMYCALL K1ABC\r\n"});
+        Link().Poll();
+        QCOMPARE(Link().Progress().done, 61);
+        QCOMPARE(Link().Progress().total, 200);
+        QCOMPARE(Link().IdlePolls(), 0);
+        QCOMPARE(m_line->incoming.size(), size_t(1));  // the next poll's bytes are still to come
+        Link().Poll();
+        QCOMPARE(Link().Progress().done, 63);
+        QCOMPARE(m_model->m_bank1.mycall, std::string("K1ABC"));
+    }
+
+    // Silent polls count the same in every state: one per poll, back to 0 on a byte.
+    void idlePollsCountInEveryState_data()
+    {
+        QTest::addColumn<LinkState>("state");
+        for (LinkState state : {LinkState::ReadAwaitBanner, LinkState::ReadAwaitMenu, LinkState::ReadReceiving, LinkState::WriteAwaitBanner,
+                                LinkState::WriteAwaitMenu, LinkState::LoaderAwaitPrompt,
+                                LinkState::LoaderAwaitBanner, LinkState::LoaderErasing})
+            QTest::newRow(QByteArray::number(int(state)).constData()) << state;
+    }
+    void idlePollsCountInEveryState()
+    {
+        QFETCH(LinkState, state);
+        Enter(state);
+        for (int i = 1; i <= 5; ++i) {
+            Link().Poll();
+            QCOMPARE(Link().IdlePolls(), i);
+        }
+        QCOMPARE(Link().State(), state);
+        m_line->Arrive("x");
+        Link().Poll();
+        QCOMPARE(Link().IdlePolls(), 0);
+    }
+
+    // One chunk in flight: the next waits until the one before has left the computer, and
+    // the count of bytes written is of bytes that have left.
+    void nextChunkWaitsForThePreviousToLeave()
+    {
+        const QString path = Firmware(5000);
+        m_line->holdOutput = true;
+        QVERIFY(Link().StartFirmware("COM3", path.toStdString()));
+        m_line->Script({"?"});
+        Link().Poll();
+        m_line->Drain();
+        m_line->Script({"Quillwren\r\n"});
+        Link().Poll();
+        m_line->Drain();
+        Polls(60);
+        QCOMPARE(Link().State(), LinkState::LoaderSending);
+        m_line->writes.clear();
+        Link().Poll();
+        QCOMPARE(m_line->writes.size(), size_t(1));
+        QCOMPARE(Link().BytesSent(), 0);
+        Polls(5);
+        QCOMPARE(m_line->writes.size(), size_t(1));
+        m_line->Drain(1500);
+        QCOMPARE(Link().BytesSent(), 1500);
+        QCOMPARE(Link().Progress().done, 1500);
+        QCOMPARE(Link().Progress().total, 5000);
+        m_line->Arrive(".");
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Written 1500 bytes (30%)"));
+        QCOMPARE(m_line->writes.size(), size_t(1));
+        m_line->Drain();
+        Link().Poll();
+        QCOMPARE(m_line->writes.size(), size_t(2));
+        QCOMPARE(m_line->writes[1].size(), size_t(2048));
+    }
+
+    // A port that takes part of what it is given gets the rest on later polls, in order.
+    void partialWritesAreFinishedInOrder()
+    {
+        m_model->m_bank0.mycall = "K1PARTIAL";
+        m_line->writeLimit = 16;
+        ToMenu(true);
+        Polls(150);
+        QCOMPARE(Link().GetStatus(), std::string("Write Complete"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Completed);
+        QCOMPARE(m_line->Written(), std::string(3, '\x1b') + m_model->SettingsText());
+    }
+
+    // "Write Complete" only once the last line has left the computer.
+    void writeCompletesWhenTheQueueHasDrained()
+    {
+        m_line->holdOutput = true;
+        QVERIFY(Link().StartWrite("COM3"));
+        m_line->Script({kBanner, kMenu});
+        Polls(2);
+        // Each poll's lines leave before the next, but the last two stay queued.
+        for (int i = 0; i < 200 && m_line->writes.size() < 3 + 200; ++i) {
+            m_line->Drain();
+            Link().Poll();
+        }
+        QCOMPARE(m_line->writes.size(), size_t(3 + 200));
+        QVERIFY(Link().PendingOutput() > 0);
+        QCOMPARE(Link().State(), LinkState::WriteSending);
+        QCOMPARE(Link().Progress().done, 200);
+        Polls(3);
+        QCOMPARE(Link().State(), LinkState::WriteSending);
+        m_line->Drain();
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Write Complete"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Completed);
+    }
+
+    void readCompletesOnceItsRequestHasLeft()
+    {
+        m_line->holdOutput = true;
+        QVERIFY(Link().StartRead("COM3"));
+        m_line->Script({kBanner});
+        Link().Poll();
+        m_line->Drain();
+        m_line->Script({kMenu});
+        Link().Poll();
+        QCOMPARE(Link().PendingOutput(), 7);
+        Polls(9);
+        QCOMPARE(Link().State(), LinkState::ReadReceiving);
+        m_line->Drain();
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Read Complete"));
+    }
+
+    // Bytes the port will not take, or that stay queued far beyond their time on the line,
+    // fail the operation: 1 s plus twice their time at 1920 bytes a second.
+    void stuckOutputFails_data()
+    {
+        QTest::addColumn<LinkState>("state");
+        QTest::addColumn<bool>("takesNothing");
+        QTest::addColumn<int>("polls");
+        // Polls after the one that queued the bytes: ESC 1 s in all; a chunk of 2048 bytes
+        // (1067 ms on the line) 1 s + 2 x 1066 ms.
+        QTest::newRow("ESC not taken") << LinkState::ReadAwaitMenu << true << 10;
+        QTest::newRow("ESC not leaving") << LinkState::WriteAwaitMenu << false << 10;
+        QTest::newRow("firmware chunk not leaving") << LinkState::LoaderSending << false << 33;
+    }
+    void stuckOutputFails()
+    {
+        QFETCH(LinkState, state);
+        QFETCH(bool, takesNothing);
+        QFETCH(int, polls);
+        m_line->writeLimit = takesNothing ? 0 : -1;
+        m_line->holdOutput = !takesNothing;
+        if (state == LinkState::LoaderSending) {
+            m_line->holdOutput = false;
+            ToSending(Firmware(5000));
+            m_line->holdOutput = true;
+        } else {
+            Enter(state);
+        }
+        Polls(polls - 1);
+        QCOMPARE(Link().State(), state);
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Couldn't write to Com port COM3"));
+        QCOMPARE(Link().State(), LinkState::Idle);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Failed);
+        QVERIFY(!Link().IsPortOpen());
+        QVERIFY(!Link().IsFirmwareFileOpen());
+        Polls(20);
+        QCOMPARE(Link().GetStatus(), std::string("Couldn't write to Com port COM3"));
+    }
+
+    // ---- Whatever the device sends.
+
+    void overlongLineIsHandledAsItStands()
+    {
+        ToMenu(false);
+        m_line->Arrive(std::string(5000, 'A') + "\r\nTXD 40\r\n");
+        Link().Poll();
+        // 4096 bytes, then the 904 after them with their line end: two ignored lines.
+        QCOMPARE(m_model->EndParse(), std::string("DONE : 2 ignored, 1 parsed, 1 changed"));
+        QCOMPARE(m_model->m_bank0.txd, 40);
+    }
+
+    // A device that never pauses and never ends a line: every poll returns with a bounded
+    // part of it, and the line stays bounded.
+    void talkingDeviceCannotHoldAPoll()
+    {
+        Enter(LinkState::ReadAwaitBanner);
+        const size_t flood = 1 << 20;
+        m_line->Arrive(std::string(flood, 'Z'));
+        Link().Poll();
+        const size_t taken = flood - m_line->incoming.front().size();
+        QVERIFY2(taken > 0 && taken <= 64 * 1024, QByteArray::number(qulonglong(taken)));
+        QVERIFY(Link().GetStatusDebug().size() <= CDeviceLink::kMaxLineBytes);
+        while (!m_line->incoming.empty() && !m_line->incoming.front().empty())
+            Link().Poll();
+        QCOMPARE(Link().State(), LinkState::ReadAwaitBanner);
+    }
+
+    void lineFeedOnlyListing()
+    {
+        ToMenu(false);
+        m_line->Arrive("BANK 0\nMYCALL K1AAA\nBANK 1\nMYCALL K1BBB\n");
+        Polls(11);
+        QCOMPARE(Link().GetStatus(), std::string("Read Complete"));
+        QCOMPARE(m_model->m_bank0.mycall, std::string("K1AAA"));
+        QCOMPARE(m_model->m_bank1.mycall, std::string("K1BBB"));
+    }
+
+    // A line handed over with more after its first line end is taken up to that end.
+    void lineEndsAtItsFirstLineEnd()
+    {
+        Enter(LinkState::ReadReceiving);
+        Link().HandleLine("BANK 1\nMYCALL K1XYZ\r\n");
+        Link().HandleLine("MYCALL K1ABC\rBANK 0\r");
+        QCOMPARE(m_model->m_bank1.mycall, std::string("K1ABC"));
+        QCOMPARE(m_model->m_bank0.mycall, std::string("NOCALL"));
+        QCOMPARE(Link().GetStatusDebug(), std::string("MYCALL K1ABC\r"));
+    }
+
+    void fullListingHasNothingMissing()
+    {
+        CSettings device;
+        device.m_bank1.mycall = "K1FULL";
+        ToMenu(false);
+        m_line->Arrive(device.SettingsText());
+        Polls(11);
+        QCOMPARE(Link().GetStatus(), std::string("Read Complete"));
+        QCOMPARE(Link().GetStatusDebug(), std::string("DONE : 0 ignored, 198 parsed, 1 changed"));
+        QCOMPARE(Link().SettingsMissing(), 0);
+        QCOMPARE(m_model->SettingsText(), device.SettingsText());
+    }
+
+    void lostPortAfterTheEndIsQuiet()
+    {
+        ToSending(Firmware(5000));
+        m_line->Arrive("E");
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Firmware update Error E"));
+        QVERIFY(Link().IsPortOpen());
+        m_line->unplugged = true;
+        Polls(2);
+        QCOMPARE(Link().GetStatus(), std::string("Firmware update Error E"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Failed);
+        QVERIFY(!Link().IsPortOpen());
+    }
+
+    // ---- The firmware file.
+
+    void firmwareFilesRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<std::string>("status");
+        QTest::addColumn<std::string>("debug");
+        const std::string open = "Couldn't open file ";
+        QTest::newRow("fifo") << "fifo" << open << std::string("is not a regular file");
+        QTest::newRow("folder") << "folder" << open << std::string("is a folder, not a file");
+        QTest::newRow("empty") << "empty" << open << std::string("the file is empty");
+        QTest::newRow("over 16 MiB") << "big" << open
+                                     << std::string("the file is larger than 16 MiB (16777217 bytes)");
+        QTest::newRow("broken hex") << "hex" << std::string("Not a valid firmware file ")
+                                    << std::string("line 2: checksum is 0xFA, the record says 0xFC");
+    }
+    void firmwareFilesRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(std::string, status);
+        QFETCH(std::string, debug);
+        const QString path = m_dir.filePath("refused-" + kind);
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (kind == "big")
+                QVERIFY(f.resize(CDeviceLink::kMaxFirmwareBytes + 1));
+            else if (kind == "hex")
+                f.write(":0400000001020304F2\r\n:0100000005FC\r\n:00000001FF\r\n");
+        }
+        QVERIFY(!Link().StartFirmware("COM3", path.toStdString()));
+        QCOMPARE(Link().GetStatus(), status + path.toStdString());
+        QCOMPARE(Link().GetStatusDebug(), debug);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Failed);
+        QVERIFY(m_line->opens.empty());
+    }
+
+    // Intel HEX that checks out, and a file that is not HEX, go to the device byte for byte.
+    void firmwareSentUnchanged_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("hex") << QByteArray("\r\n:0400000001020304F2\r\n:0100000005FA\r\n:00000001FF\r\n");
+        QTest::newRow("binary") << QByteArray("\x0c\x94\x00\x01:not hex\r\n", 15);
+    }
+    void firmwareSentUnchanged()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = m_dir.filePath("good.fw");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        ToSending(path);
+        Link().Poll();
+        QCOMPARE(m_line->Written(), content.toStdString());
+    }
+
+    // A file cut short while it goes out: once its end comes early, nothing more is sent and
+    // the load fails.
+    void firmwareReadErrorEndsTheLoad()
+    {
+        const QString path = Firmware(64 * 1024);
+        ToSending(path);
+        Link().Poll();
+        QVERIFY(QFile::resize(path, 1000));
+        for (int i = 0; i < 40 && Link().IsRunning(); ++i)
+            Link().Poll();
+        QCOMPARE(Link().GetStatus(), "Couldn't read file " + path.toStdString());
+        QCOMPARE(Link().Outcome(), LinkOutcome::Failed);
+        QVERIFY(!Link().IsFirmwareFileOpen());
+        const size_t sent = m_line->Written().size();
+        QVERIFY2(sent < 64 * 1024, QByteArray::number(qulonglong(sent)));
+        Polls(5);
+        QCOMPARE(m_line->Written().size(), sent);
+    }
+
+    // ---- What the user is told.
+
+    void hintAfterFifteenSilentSeconds_data()
+    {
+        QTest::addColumn<LinkState>("state");
+        for (LinkState state : {LinkState::ReadAwaitBanner, LinkState::ReadAwaitMenu, LinkState::WriteAwaitBanner,
+                                LinkState::WriteAwaitMenu, LinkState::LoaderAwaitPrompt, LinkState::LoaderAwaitBanner})
+            QTest::newRow(QByteArray::number(int(state)).constData()) << state;
+    }
+    void hintAfterFifteenSilentSeconds()
+    {
+        QFETCH(LinkState, state);
+        Enter(state);
+        Link().Poll();
+        const std::string status = Link().GetStatus();
+        const std::string debug = Link().GetStatusDebug();
+        Polls(148);
+        QCOMPARE(Link().GetStatusDebug(), debug);
+        Link().Poll();
+        QCOMPARE(Link().GetStatusDebug(),
+                 std::string("Nothing heard from the device yet: check the port and the cable, then switch the device off and on"));
+        QCOMPARE(Link().GetStatus(), status);
+        QCOMPARE(Link().State(), state);
+    }
+
+    void noHintWhileTheDeviceWorks()
+    {
+        Enter(LinkState::LoaderErasing);
+        const std::string debug = Link().GetStatusDebug();
+        Polls(59);
+        Enter(LinkState::ReadReceiving);
+        m_line->Arrive("TXD 20\r\n");
+        Polls(9);
+        QCOMPARE(Link().GetStatusDebug(), std::string("TXD 20\r"));
+        QVERIFY(debug.find("Nothing heard") == std::string::npos);
+    }
+
+    void everyStartClearsTheDebugLine()
+    {
+        Enter(LinkState::Complete);
+        QVERIFY(!Link().GetStatusDebug().empty());
+        QVERIFY(Link().StartWrite("COM3"));
+        QCOMPARE(Link().GetStatusDebug(), std::string());
+        Link().SetStatus("Loaded x", "DONE : 1 ignored, 0 parsed, 0 changed");
+        QVERIFY(Link().StartFirmware("COM3", Firmware(10).toStdString()));
+        QCOMPARE(Link().GetStatusDebug(), std::string());
+    }
+
+    void openFailureSaysWhy_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<std::string>("path");
+        QTest::addColumn<std::string>("text");
+        QTest::addColumn<std::string>("debug");
+        QTest::newRow("missing device") << int(PortErrorKind::NotFound) << std::string("/dev/ttyNONE")
+                                        << std::string("No such file") << std::string("COM7 (/dev/ttyNONE): no such port");
+        QTest::newRow("busy") << int(PortErrorKind::Busy) << std::string("/dev/ttyUSB0")
+                              << std::string("its lock file is taken")
+                              << std::string("COM7 (/dev/ttyUSB0): busy: another program holds the port (its lock file is taken)");
+        QTest::newRow("other") << int(PortErrorKind::Other) << std::string() << std::string("I/O error")
+                               << std::string("COM7: I/O error");
+        QTest::newRow("other, no words") << int(PortErrorKind::Other) << std::string() << std::string()
+                                         << std::string("COM7: cannot open");
+    }
+    void openFailureSaysWhy()
+    {
+        QFETCH(int, kind);
+        QFETCH(std::string, path);
+        QFETCH(std::string, text);
+        QFETCH(std::string, debug);
+        m_line->openFails = true;
+        m_line->openError = {PortErrorKind(kind), path, text};
+        QVERIFY(!Link().StartRead("COM7"));
+        QCOMPARE(Link().GetStatus(), std::string("Failed to open Com port COM7"));
+        QCOMPARE(Link().GetStatusDebug(), debug);
+    }
+
+    void openFailureWordsForUnknownPortsAndPermission()
+    {
+        const std::string count = std::to_string(ListSerialPorts().size());
+        QCOMPARE(DescribeOpenFailure("COM250", {PortErrorKind::NotFound, "", "no such port"}),
+                 "COM250: no such port; " + count + " serial ports present");
+        // The group that owns the device, as the system tells it.
+        const std::string device = m_dir.path().toStdString();
+        const std::string group = QFileInfo(m_dir.path()).group().toStdString();
+        QVERIFY(!group.empty());
+        QCOMPARE(DescribeOpenFailure(device, {PortErrorKind::Permission, device, "Permission denied"}),
+                 device + ": Permission denied; you may need to be in the group '" + group
+                     + "' that owns the port (then log in again)");
+    }
+
+    // ---- Write with read-back.
+
+    void writeWithReadBack()
+    {
+        m_model->m_bank0.mycall = "K1WRITE";
+        CSettings readBack;
+        const std::string windowText = m_model->SettingsText();
+        QVERIFY(Link().StartWrite("COM3", &readBack));
+        m_line->Script({kBanner, kMenu});
+        Polls(2 + 100);
+        // The write's bytes, then the request for the listing in the same session.
+        QCOMPARE(m_line->Written(), std::string(3, '\x1b') + windowText + "EXPORT\r");
+        QCOMPARE(Link().GetStatus(), std::string("Reading back settings"));
+        QCOMPARE(Link().State(), LinkState::ReadReceiving);
+        QCOMPARE(m_line->writes.back(), std::string("EXPORT\r"));
+        // The device kept another call.
+        CSettings device = *m_model;
+        device.m_bank0.mycall = "K1KEPT";
+        m_line->Arrive(":EXPORT\r\n" + device.SettingsText());
+        Link().Poll();
+        QCOMPARE(Link().Progress().done, 200);
+        Polls(9);
+        QCOMPARE(Link().Outcome(), LinkOutcome::Running);
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Write Complete"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Completed);
+        QCOMPARE(Link().SettingsMissing(), 0);
+        QCOMPARE(readBack.m_bank0.mycall, std::string("K1KEPT"));
+        QCOMPARE(m_model->SettingsText(), windowText);  // the written model is left alone
+        QVERIFY(!Link().IsPortOpen());
     }
 };
 

@@ -164,6 +164,29 @@ private slots:
         link.ClosePort();
     }
 
+    // A poll returns at once while the device is part-way through a line, and takes the
+    // whole line in the poll after it has come; what the link sends reaches the device.
+    void pollDoesNotWaitForTheDevice()
+    {
+        PtyPeer peer;
+        CDeviceLink link(m_model);
+        QVERIFY(link.StartRead(peer.path));
+        peer.Send("Quillwren Rezar\r\nPress ESC 3 ti");
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 20; ++i)
+            link.Poll();
+        QVERIFY2(clock.elapsed() < 50, QByteArray::number(clock.elapsed()));
+        QCOMPARE(link.State(), LinkState::ReadAwaitBanner);
+        peer.Send("mes to enter\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT((link.Poll(), link.State() == LinkState::ReadAwaitMenu), 2000);
+        QCOMPARE(peer.Receive(3, 1000), std::string(3, '\x1b'));
+        peer.Send("Options Menu\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT((link.Poll(), link.State() == LinkState::ReadReceiving), 2000);
+        QCOMPARE(peer.Receive(7, 1000), std::string("EXPORT\r"));
+        link.ClosePort();
+    }
+
     void vanishedPeerLosesTheConnection()
     {
         auto peer = std::make_unique<PtyPeer>();

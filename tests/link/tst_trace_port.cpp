@@ -136,6 +136,26 @@ private slots:
         QCOMPARE(Traced(), traced);
     }
 
+    // Bytes read many at a time still make one run per line, and a write shows the bytes the
+    // port took.
+    void chunkedReadsAndPartialWrites()
+    {
+        QVERIFY(m_port->Open("COM3"));
+        m_line->Arrive("ab\ncd\r\nef");
+        char buffer[64];
+        QCOMPARE(m_port->Read(buffer, int32_t(sizeof buffer)), 9);
+        QCOMPARE(m_port->Read(buffer, int32_t(sizeof buffer)), 0);
+        m_line->writeLimit = 3;
+        QCOMPARE(m_port->Write("EXPORT\r", 7), 3);
+        m_line->writeLimit = 0;
+        QCOMPARE(m_port->Write("ORT\r", 4), 0);
+        m_line->writeLimit = -1;
+        QCOMPARE(m_port->Write("ORT\r", 4), 4);
+        m_port->Close();
+        QCOMPARE(Traced(), (Lines{kHeader, "# opened COM3", "< ab\\n", "< cd\\r\\n", "< ef", "> EXP", "> ORT\\r",
+                                  "# closed"}));
+    }
+
     void failures()
     {
         m_line->openFails = true;
