@@ -1,6 +1,7 @@
 // rezar-config: the window.
 
 #include "App.h"
+#include "CommsPage.h"
 #include "ConfigOptions.h"
 
 #include <QApplication>
@@ -62,6 +63,11 @@ int main(int argc, char *argv[])
     if (const QString error = LeftoverArgumentError(leftover); !error.isEmpty())
         return UsageError(error);
     g_configOptions = commandLine.options;
+    // --trace: every port the window's link opens records its bytes, as rezar-cli --trace does.
+    if (QString error; !g_configOptions.trace.isEmpty() && !CCommsPage::TraceTo(g_configOptions.trace, &error)) {
+        std::fprintf(stderr, "rezar-config: %s\n", qPrintable(error));
+        return ConfigExitCannotStart;
+    }
 
     QApplication::setApplicationName("rezar-config");
     QApplication::setApplicationVersion(REZAR_VERSION);
