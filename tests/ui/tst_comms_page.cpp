@@ -245,13 +245,13 @@ private slots:
         const QString firmware = WriteAll(dir.filePath("code.qwn"), ":00000001FF\r\n");
         answer = firmware;
         TypePort("COM9");
-        const auto asked = AnswerModal<QMessageBox>([](QMessageBox *box) {
+        const ModalAnswer<QMessageBox> asked([](QMessageBox *box) {
             for (QAbstractButton *button : box->buttons())
                 if (box->buttonRole(button) == QMessageBox::AcceptRole)
                     button->click();
         });
         SheetFixture::Click(Button("reloadFirmwareButton"));
-        QVERIFY(*asked);
+        QVERIFY(asked.Seen());
         QCOMPARE(line->opens, std::vector<std::string>{"COM9"});
         QCOMPARE(Link().FirmwarePath(), firmware.toStdString());
         QVERIFY(Link().State() == LinkState::LoaderAwaitPrompt);

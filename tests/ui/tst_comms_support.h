@@ -15,7 +15,8 @@
 #include <functional>
 #include <memory>
 
-// Remembered choices and history go to folders of the test's own, fresh for each test.
+// The history goes to a folder of the test's own, fresh for each test; remembered choices
+// are the sheet fixture's (a folder of the test program's own).
 class CommsTestFolders {
 public:
     CommsTestFolders()
@@ -23,51 +24,41 @@ public:
         QCoreApplication::setOrganizationName("Quillwren");
         QCoreApplication::setApplicationName("rezar-config");
     }
-    // Call from init(): new, empty folders for the store and the history.
+    // Call from init(): a new, empty data folder.
     void Renew()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QDir().mkpath(ConfigFolder());
         QDir().mkpath(DataFolder());
         qputenv("XDG_DATA_HOME", DataFolder().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", ConfigFolder().toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ConfigFolder());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ConfigFolder());
     }
-    QString ConfigFolder() const { return m_dir->filePath("config"); }
     QString DataFolder() const { return m_dir->filePath("data"); }
-    // Where the program's remembered choices are kept.
-    QString StoreFile() const { return ConfigFolder() + "/Quillwren/rezar-config.conf"; }
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 // Answers the next modal widget of type T the moment it shows: `answer` gets it and must
-// close it. Returns a flag that tells whether it was seen.
-template <class T> std::shared_ptr<bool> AnswerModal(std::function<void(T *)> answer)
-{
-    auto seen = std::make_shared<bool>(false);
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    // Gives up after 10 s, so that a box that never comes leaves nothing behind.
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, seen, ticks, answer] {
-        if (++*ticks > 1000) {
-            timer->stop();
-            timer->deleteLater();
-            return;
-        }
-        if (auto *box = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            *seen = true;
-            answer(box);
-        }
-    });
-    timer->start();
-    return seen;
-}
+// close it. Watches until answered or destroyed.
+template <class T> class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(T *)> answer)
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
+            if (auto *box = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                m_timer.stop();
+                m_seen = true;
+                answer(box);
+            }
+        });
+        m_timer.start();
+    }
+    bool Seen() const { return m_seen; }
+
+private:
+    QTimer m_timer;
+    bool m_seen = false;
+};
 
 // The text a user reads in a tool tip: tool tips that look like markup are rendered as such.
 inline QString ShownToolTip(const QString &toolTip)
