@@ -9,8 +9,10 @@ CQuillwrenAlphaConfigApp g_theApp;
 bool CQuillwrenAlphaConfigApp::InitInstance()
 {
     CWinApp::InitInstance();
-    // The program keeps no settings of its own; the name is only the framework's key.
-    QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
+    // What the window remembers between runs, and the history of device operations, live
+    // under these names (rezar-cli uses the same).
+    QCoreApplication::setOrganizationName("Quillwren");
+    QCoreApplication::setApplicationName("rezar-config");
 
     CSheet sheet;
     sheet.DoModal();

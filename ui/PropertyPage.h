@@ -36,5 +36,7 @@ private:
 
 // Applies an edit box's styles from the dynamic properties of its form: `upperCase` (letters
 // shown and stored in upper case) and `digitsOnly` (typed or pasted non-digits refused, while
-// text the program put there, such as "-3", stays editable).
+// text the program put there, such as "-3", stays editable). Every box also keeps a single
+// line (a typed or pasted text is cut at its first CR or LF; text the program put there stays
+// byte for byte) and takes a value of any length.
 void ApplyEditStyles(QWidget *page);

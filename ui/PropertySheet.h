@@ -7,6 +7,7 @@
 class CPropertyPage;
 class QHBoxLayout;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 // A dialog with tabs and a button row. Leaving a tab stores its page (OnKillActive) before the
@@ -24,6 +25,9 @@ public:
     int DoModal();
 
     QTabWidget *Tabs() const { return m_pTabs; }
+    // Each page stands in a scroll area of its own, the tab's widget: a window smaller than
+    // the page scrolls it.
+    QScrollArea *PageScrollArea(int index) const;
 
 protected:
     // Called once, before the sheet is first shown (after all pages were added).
@@ -33,6 +37,10 @@ protected:
     // For a derived sheet's destructor when its pages are members: they are destroyed before
     // this base, and removing their tabs must not activate or store any of them.
     void StopPages();
+
+    // The size the sheet opens at when nothing else sized it: what its pages ask for, within
+    // the screen's free area.
+    QSize OpeningSize() const;
 
     void showEvent(QShowEvent *event) override;
     void done(int result) override;

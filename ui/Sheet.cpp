@@ -12,13 +12,42 @@
 #include "PositionTimingPage.h"
 #include "TelemetryPage.h"
 
+#include "Settings.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+
+#include <variant>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
+
+namespace {
+
+// Remembered between runs, beside the Comms page's port and folders.
+const char kOrganisation[] = "Quillwren";
+const char kApplication[] = "rezar-config";
+const char kGeometryKey[] = "window/geometry";
+const char kTabKey[] = "window/tab";
+
+bool SameBanks(const CSettings &a, const CSettings &b)
+{
+    for (int bank = 0; bank < 2; ++bank)
+        for (const Setting &setting : g_settingTable) {
+            const bool same = std::visit(
+                [&](auto member) { return a.Bank(bank).*member == b.Bank(bank).*member; },
+                setting.member);
+            if (!same)
+                return false;
+        }
+    return true;
+}
+
+} // namespace
 
 CSheet::CSheet()
     : CPropertySheet("Quillwren Rezar Configuration"),
@@ -31,7 +60,8 @@ CSheet::CSheet()
       m_pTelemetryPage(std::make_unique<CTelemetryPage>()),
       m_pPacketPage(std::make_unique<CPacketPage>()),
       m_pDisplayPage(std::make_unique<CDisplayPage>()),
-      m_pCommsPage(std::make_unique<CCommsPage>())
+      m_pCommsPage(std::make_unique<CCommsPage>()),
+      m_pBaseline(std::make_unique<CSettings>(g_settings))
 {
     setObjectName("sheet");
     // The tab order is the order the pages are added in.
@@ -50,12 +80,13 @@ CSheet::CSheet()
     // the help button of a classic property sheet stands. No Apply, OK/Cancel or Help.
     m_pBankLabel = new QLabel("BANK:0", this);
     m_pBankLabel->setObjectName("bankLabel");
+    m_pBankLabel->setTextFormat(Qt::PlainText);
     m_pBankLabel->setMinimumWidth(m_pBankLabel->fontMetrics().horizontalAdvance("BANK:0") * 2);
     m_pCloseButton = new QPushButton("&Close", this);
     m_pCloseButton->setObjectName("closeButton");
     m_pCloseButton->setDefault(false);
     m_pCloseButton->setAutoDefault(false);
-    connect(m_pCloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pCloseButton, &QPushButton::clicked, this, &CSheet::OnClose);
     ButtonRow()->addWidget(m_pBankLabel);
     ButtonRow()->addStretch(1);
     ButtonRow()->addWidget(m_pCloseButton);
@@ -64,6 +95,12 @@ CSheet::CSheet()
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(AppIcon());
+
+    m_pCommsPage->m_fnConfirmDiscard = [this](const QString &action) {
+        return ConfirmDiscard(action);
+    };
+    m_pCommsPage->m_fnSettingsSettled = [this] { SettleSettings(); };
+    RestoreRemembered();
 }
 
 CSheet::~CSheet()
@@ -89,4 +126,114 @@ void CSheet::OnInitDialog()
         DrawMenuBar(hwnd);
     }
 #endif
+}
+
+bool CSheet::HasUnsavedChanges()
+{
+    if (CPropertyPage *page = GetActivePage())
+        page->DoDataExchange(true);
+    return !SameBanks(g_settings, *m_pBaseline);
+}
+
+void CSheet::SettleSettings()
+{
+    *m_pBaseline = g_settings;
+}
+
+bool CSheet::AskAboutChanges(const QString &question, const QString &discardCaption)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), question, QMessageBox::NoButton, this);
+    box.setObjectName("unsavedChangesQuestion");
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *save = box.addButton("&Save Settings\u2026", QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(discardCaption, QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton("Cancel", QMessageBox::RejectRole);
+    // Enter never loses the changes; Esc leaves everything as it was.
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == discard)
+        return true;
+    if (box.clickedButton() == save) {
+        // The save reports on the Comms page, which may not have been shown yet.
+        m_pCommsPage->EnsureAttached();
+        return m_pCommsPage->SaveSettingsInteractive();
+    }
+    return false;
+}
+
+bool CSheet::ConfirmDiscard(const QString &action)
+{
+    if (!HasUnsavedChanges())
+        return true;
+    return AskAboutChanges(
+        QStringLiteral("The settings have changes that were not saved to a file or written to "
+                       "the device. %1 replaces them.").arg(action),
+        "&Discard changes");
+}
+
+bool CSheet::CanClose()
+{
+    QString running = m_pCommsPage->RunningOperation();
+    if (!running.isEmpty()) {
+        running[0] = running[0].toUpper();
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        QStringLiteral("%1 is running.").arg(running), QMessageBox::NoButton,
+                        this);
+        box.setObjectName("closeWhileRunningQuestion");
+        box.setTextFormat(Qt::PlainText);
+        box.setInformativeText("If the window closes now, the device may be left half-written "
+                               "or without firmware.");
+        QPushButton *close = box.addButton("Close &anyway", QMessageBox::DestructiveRole);
+        QPushButton *keep = box.addButton("&Keep open", QMessageBox::RejectRole);
+        box.setDefaultButton(keep);
+        box.setEscapeButton(keep);
+        box.exec();
+        if (box.clickedButton() != close)
+            return false;
+    }
+    if (!HasUnsavedChanges())
+        return true;
+    return AskAboutChanges("The settings have changes that were not saved to a file or "
+                           "written to the device.",
+                           "Close &without saving");
+}
+
+void CSheet::OnClose()
+{
+    if (CanClose())
+        accept();
+}
+
+void CSheet::reject()
+{
+    if (CanClose())
+        CPropertySheet::reject();
+}
+
+void CSheet::done(int result)
+{
+    Remember();
+    CPropertySheet::done(result);
+}
+
+void CSheet::RestoreRemembered()
+{
+    // A store that cannot be read, or holds nonsense, gives the opening defaults.
+    const QSettings store(kOrganisation, kApplication);
+    const QByteArray geometry = store.value(kGeometryKey).toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+    bool ok = false;
+    const int tab = store.value(kTabKey).toInt(&ok);
+    if (ok)
+        SetActivePage(tab);
+}
+
+void CSheet::Remember() const
+{
+    // One that cannot be written forgets: the window closes all the same.
+    QSettings store(kOrganisation, kApplication);
+    store.setValue(kGeometryKey, saveGeometry());
+    store.setValue(kTabKey, GetActiveIndex());
 }

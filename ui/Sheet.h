@@ -7,6 +7,7 @@
 class CBasicPage;
 class CBeaconPage;
 class CCommsPage;
+class CSettings;
 class CDisplayPage;
 class CGPSPage;
 class CPacketPage;
@@ -24,10 +25,36 @@ public:
     CSheet();
     ~CSheet() override;
 
+    // True when the settings differ from those last read from the device, written to it,
+    // loaded from a file or saved to one; the shown page's controls count (they are stored
+    // first).
+    bool HasUnsavedChanges();
+    // The settings as they stand become the ones nothing is lost against.
+    void SettleSettings();
+
+    // Asks what the window's state calls for before it closes (an operation that runs,
+    // unsaved changes); true when it may close.
+    bool CanClose();
+
+    // Closes as the Close button does: only when CanClose() allows it. The window's close
+    // button and Esc come here too.
+    void reject() override;
+
 protected:
     void OnInitDialog() override;
+    void done(int result) override;
 
 private:
+    void OnClose();
+    // Asked by the Comms page before Read Config or Load Settings replaces the settings.
+    bool ConfirmDiscard(const QString &action);
+    // "Save Settings…", the discarding button (its caption given), "Cancel": true to go on,
+    // after a successful save or a discard.
+    bool AskAboutChanges(const QString &question, const QString &discardCaption);
+    // The window's place and the shown tab, as left in the last run.
+    void RestoreRemembered();
+    void Remember() const;
+
     // The bank page reports the bank it shows; the label follows it from any tab.
     void OnBankChanged(int bank);
 
@@ -41,6 +68,9 @@ private:
     std::unique_ptr<CPacketPage> m_pPacketPage;
     std::unique_ptr<CDisplayPage> m_pDisplayPage;
     std::unique_ptr<CCommsPage> m_pCommsPage;
+
+    // The settings as last read, written, loaded or saved.
+    std::unique_ptr<CSettings> m_pBaseline;
 
     QLabel *m_pBankLabel = nullptr;
     QPushButton *m_pCloseButton = nullptr;

@@ -162,15 +162,16 @@ private slots:
         QCOMPARE(g_settings.m_bank1.bnkmode, other.bnkmode);
     }
 
-    // The copy takes the current bank as last stored, every setting of every page, and not
-    // what is typed on this page since; that reaches the current bank when the page is left.
-    void copyUsesLastStoredValues_data()
+    // The copy takes what the page shows: the page's controls are stored into the current bank
+    // first (a period typed just before the click is copied), then every setting of every page
+    // goes over the other bank.
+    void copyTakesWhatThePageShows_data()
     {
         QTest::addColumn<int>("from");
         QTest::newRow("bank 0 to bank 1") << 0;
         QTest::newRow("bank 1 to bank 0") << 1;
     }
-    void copyUsesLastStoredValues()
+    void copyTakesWhatThePageShows()
     {
         QFETCH(int, from);
         const int to = 1 - from;
@@ -187,14 +188,14 @@ private slots:
         Press(f, "copyBankButton");
 
         QCOMPARE(g_settings.GetBank(), from);
-        QCOMPARE(g_settings.Bank(to).tperiod, 10);
+        QCOMPARE(g_settings.Bank(to).tperiod, 99);
+        QCOMPARE(g_settings.Bank(from).tperiod, 99);
         QCOMPARE(g_settings.Bank(to).mycall, std::string("K1ABC"));
         QCOMPARE(g_settings.Bank(to).dmetric, 1);
-        QCOMPARE(g_settings.Bank(from).tperiod, 10);
         QCOMPARE(Shown(Control(f, "tperiod")), QString("99"));
         QVERIFY(f.GoTo("Basic"));
         QCOMPARE(g_settings.Bank(from).tperiod, 99);
-        QCOMPARE(g_settings.Bank(to).tperiod, 10);
+        QCOMPARE(g_settings.Bank(to).tperiod, 99);
     }
 
     // The label follows the switch at once, whichever tab comes next, and that tab shows the

@@ -115,10 +115,10 @@ private slots:
         QVERIFY(widget);
         QStringList seen;
         if (auto *box = qobject_cast<QCheckBox *>(widget))
-            seen << box->text();
+            seen << WithoutAccessKeys(box->text());
         for (QLabel *label : f.Tabs()->currentWidget()->findChildren<QLabel *>())
             if (label->buddy() == widget)
-                seen << label->text().replace('\n', ' ');
+                seen << WithoutAccessKeys(label->text()).replace('\n', ' ');
         if (seen.isEmpty())
             seen << widget->accessibleName();
         QCOMPARE(seen, words);

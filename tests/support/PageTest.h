@@ -49,9 +49,10 @@ inline void SetValue(const QString &key, const QByteArray &value)
 inline int32_t &Int(const QString &key) { return SettingOf(key).Integer(g_settings.CurrentValues()); }
 inline std::string &Str(const QString &key) { return SettingOf(key).String(g_settings.CurrentValues()); }
 
-// What a control shows: an edit box, label or push button its text, a drop-down the text in
-// its field (the selected item, or what was typed into an editable one), a check box or radio
-// button "checked" or "unchecked".
+// What a control shows: an edit box, label or push button its text (a button's or a named
+// control's label without its access-key mark), a drop-down the text in its field (the selected
+// item, or what was typed into an editable one), a check box or radio button "checked" or
+// "unchecked".
 inline QString Shown(QWidget *control)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(control))
@@ -60,9 +61,9 @@ inline QString Shown(QWidget *control)
         return combo->currentText();
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         return button->isCheckable() ? (button->isChecked() ? "checked" : "unchecked")
-                                     : button->text();
+                                     : WithoutAccessKeys(button->text());
     if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
+        return label->buddy() ? WithoutAccessKeys(label->text()) : label->text();
     return QStringLiteral("<no control>");
 }
 

@@ -7,24 +7,128 @@
 #include "Sheet.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
 
+// A caption as the user reads it: access-key marks ('&') taken out, "&&" shown as '&'.
+inline QString WithoutAccessKeys(const QString &caption)
+{
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+// What the window remembers between runs lives in a folder of the test's own, never the
+// user's, for the whole test program.
+inline QString TestSettingsFolder()
+{
+    static QTemporaryDir folder;
+    static const bool redirected = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+        return true;
+    }();
+    Q_UNUSED(redirected);
+    return folder.path();
+}
+
+// The window's own store of what it remembers (the same names the program uses).
+inline std::unique_ptr<QSettings> RememberedStore()
+{
+    TestSettingsFolder();
+    return std::make_unique<QSettings>("Quillwren", "rezar-config");
+}
+
+// Watches for the next question the window asks (a modal message box) and answers it from
+// inside the question's own event loop: "<Enter>" and "<Esc>" press those keys, anything else
+// clicks the button with that caption. Records what was asked. Several watchers answer
+// successive questions in the order they were made; destroyed unanswered, one stops watching.
+class NextQuestion {
+public:
+    explicit NextQuestion(const QString &answer)
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(0);
+        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || box->property("answered").toBool()) {
+                // Not asked yet (or an earlier watcher's): look again on the next pass.
+                if (++m_polls < kMaxPolls)
+                    m_timer.start();
+                return;
+            }
+            box->setProperty("answered", true);
+            asked = box->objectName();
+            text = box->text();
+            details = box->informativeText();
+            if (box->defaultButton())
+                defaultButton = WithoutAccessKeys(box->defaultButton()->text());
+            for (QAbstractButton *button : box->buttons())
+                buttons << WithoutAccessKeys(button->text());
+            buttons.sort();
+            if (answer == "<Enter>") {
+                QTest::keyClick(box, Qt::Key_Return);
+            } else if (answer == "<Esc>") {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                for (QAbstractButton *button : box->buttons())
+                    if (WithoutAccessKeys(button->text()) == answer) {
+                        QTest::mouseClick(button, Qt::LeftButton);
+                        return;
+                    }
+                // An answer it does not offer: leave without deciding anything.
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        m_timer.start();
+    }
+
+    QString asked;          // the box's object name; empty while nothing was asked
+    QString text;
+    QString details;
+    QString defaultButton;  // caption without '&'
+    QStringList buttons;    // captions without '&', sorted (the order shown is the desktop's)
+
+private:
+    static constexpr int kMaxPolls = 100000;
+    QTimer m_timer;
+    int m_polls = 0;
+};
+
 class SheetFixture {
 public:
-    // Fresh model (defaults, bank 0) and a new shown sheet on the "Basic" tab.
-    SheetFixture()
+    // Whether the sheet starts as on a first run (nothing remembered: the "Basic" tab, the
+    // opening size) or with what an earlier sheet of the test remembered.
+    enum class Remembered { Forget, Keep };
+
+    // Fresh model (defaults, bank 0) and a new shown sheet, on the "Basic" tab unless told to
+    // keep what an earlier one remembered.
+    explicit SheetFixture(Remembered remembered = Remembered::Forget)
     {
+        if (remembered == Remembered::Forget)
+            RememberedStore()->clear();
         g_settings = CSettings();
         sheet = std::make_unique<CSheet>();
         sheet->show();
@@ -42,7 +146,7 @@ public:
     {
         QTabBar *bar = Tabs()->tabBar();
         for (int i = 0; i < bar->count(); ++i) {
-            if (bar->tabText(i) == caption) {
+            if (WithoutAccessKeys(bar->tabText(i)) == caption) {
                 QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
                 return Tabs()->currentIndex() == i;
             }
@@ -90,6 +194,16 @@ public:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
+    }
+
+    // Pastes text into an edit box through the clipboard and Ctrl+V, as a user would, over
+    // the box's whole text.
+    static void Paste(QLineEdit *edit, const QString &text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     }
 
     // Clicks where a user would: a check box or radio button on its mark and caption (a box

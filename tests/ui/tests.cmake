@@ -1,6 +1,6 @@
 # The window: page helpers and conversions, the sheet and its page protocol, the Comms page,
 # and the look of every tab.
-foreach(suite pagehelpers sheet comms_page sheet_look)
+foreach(suite pagehelpers sheet comms_page sheet_look sheet_input sheet_closing)
   rezar_add_test(tst_${suite}
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_${suite}.cpp
     LIBS rezar_ui LABELS ui)
@@ -12,3 +12,11 @@ if(UNIX)
     LIBS rezar_ui LABELS e2e)
   add_dependencies(tst_comms_sim rezar-sim)
 endif()
+
+# The look at the opening size is judged on a desktop's screen (offscreen's own is 800x600).
+set_property(TEST tst_sheet_look APPEND PROPERTY ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-1280x1024.json")
+
+# The Comms page's device operations, remembered choices and hooks against a scripted port.
+rezar_add_test(tst_comms_ops SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_comms_ops.cpp
+  LIBS rezar_ui LABELS ui)

@@ -1,7 +1,7 @@
-// The look of the main sheet at its opening size, on every tab: all ten captions visible
-// without scrolling, every page fitting the window, no control cut off or overlapping
-// another. With REZAR_SHOTS_DIR set, each tab is also saved there as a picture for a look by
-// eye.
+// The look of the main sheet at its opening size on a desktop screen, on every tab: all ten
+// captions visible without scrolling, every page fitting the window without scroll bars, no
+// control cut off or overlapping another. With REZAR_SHOTS_DIR set, each tab is also saved
+// there as a picture for a look by eye.
 
 #include "support/SheetFixture.h"
 
@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
 #include <QtTest>
@@ -71,8 +73,15 @@ private slots:
         const QSize opening = f.sheet->size();
         const QString caption = f.Tabs()->tabText(index);
         QVERIFY(f.GoTo(caption));
-        QWidget *page = f.Tabs()->currentWidget();
+        // The page stands in a scroll area that, at this size, has nothing to scroll.
+        auto *scroller = qobject_cast<QScrollArea *>(f.Tabs()->currentWidget());
+        QVERIFY(scroller);
+        QWidget *page = scroller->widget();
+        QVERIFY(page);
         QCoreApplication::processEvents();
+        QVERIFY2(!scroller->horizontalScrollBar()->isVisible(), qPrintable(caption));
+        QVERIFY2(!scroller->verticalScrollBar()->isVisible(), qPrintable(caption));
+        QCOMPARE(page->size(), scroller->viewport()->size());
 
         QVERIFY(f.Shot(QStringLiteral("%1-%2").arg(index + 1, 2, 10, QChar('0'))
                            .arg(caption.toLower().remove(' ').replace('/', '-'))));

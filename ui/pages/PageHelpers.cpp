@@ -44,6 +44,8 @@ void SetControlText(QWidget *control, const std::string &text)
                 c = AsciiUpper(c);
         edit->setText(BytesToText(shown));
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
+        // What a device or a file sent is shown as it is, never read as markup.
+        label->setTextFormat(Qt::PlainText);
         label->setText(BytesToText(text));
     } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
         button->setText(BytesToText(text));

@@ -18,7 +18,8 @@ QString BytesToText(const std::string &bytes);
 std::string TextToBytes(const QString &text);
 
 // Control text: edit boxes, labels, buttons, and the edit field of an editable drop-down.
-// An upper-case edit box shows (and so stores) the text in upper case.
+// An upper-case edit box shows (and so stores) the text in upper case. A label shows the
+// text as plain text, never as markup.
 void SetControlText(QWidget *control, const std::string &text);
 std::string GetControlText(QWidget *control);
 void SetControlNumber(QWidget *control, int32_t value);

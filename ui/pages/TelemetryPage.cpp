@@ -49,7 +49,7 @@ void CTelemetryPage::UpdateBankControls()
     const int bank = g_settings.GetBank() != 0 ? 1 : 0;
     (bank == 1 ? m_ui->bank1Radio : m_ui->bank0Radio)->setChecked(true);
     emit bankChanged(bank);
-    m_ui->copyBankButton->setText(bank == 1 ? "Copy To Bank 0" : "Copy To Bank 1");
+    m_ui->copyBankButton->setText(bank == 1 ? "C&opy To Bank 0" : "C&opy To Bank 1");
 }
 
 void CTelemetryPage::UpdateEnables()
@@ -74,7 +74,7 @@ void CTelemetryPage::OnBank(int32_t bank)
 
 void CTelemetryPage::OnCopyBank()
 {
-    // The bank as last stored: edits on this page since then reach the current bank only
-    // when the page is next stored.
+    // What the page shows is copied: a period typed just before the click counts.
+    DoDataExchange(true);
     g_settings.CopyBank();
 }
