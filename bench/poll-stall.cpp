@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -66,6 +67,16 @@ Result Run(TimingApp &app, QPushButton *button, QLabel *status, const QString &d
     QTest::mouseClick(button, Qt::LeftButton);
     ticks.start();
     ticker.start(5);
+    // The window asks before a firmware load: the user answers with the load button.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            for (QAbstractButton *b : box->buttons())
+                if (box->buttonRole(b) == QMessageBox::AcceptRole
+                    || box->buttonRole(b) == QMessageBox::YesRole)
+                    b->click();
+    });
+    answer.start(20);
     while (status->text() != done && !status->text().contains("Error")
            && !status->text().startsWith("Lost") && !status->text().startsWith("Fail")
            && clock.elapsed() < 120000)

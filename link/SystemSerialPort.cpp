@@ -37,6 +37,21 @@ bool IsLoss(QSerialPort::SerialPortError error)
            || error == QSerialPort::WriteError || error == QSerialPort::DeviceNotFoundError;
 }
 
+// The same for the port's last error. A write the driver cannot take yet (its queue is full:
+// "try again") is reported as a resource or write error, but the bytes stay in the port's
+// buffer and go on a later flush: that is a full line, not a lost device. QSerialPort words it
+// in the system's text for the error number, so that text is what tells it apart.
+bool IsLoss(const QSerialPort &port)
+{
+#ifdef Q_OS_UNIX
+    static const QString tryAgain = QString::fromLocal8Bit(std::strerror(EAGAIN));
+    static const QString wouldBlock = QString::fromLocal8Bit(std::strerror(EWOULDBLOCK));
+    if (port.errorString() == tryAgain || port.errorString() == wouldBlock)
+        return false;
+#endif
+    return IsLoss(port.error());
+}
+
 #ifdef Q_OS_UNIX
 PortError ErrorFromErrno(int code, const std::string &path)
 {
@@ -76,7 +91,7 @@ public:
         // a read or write here.
         QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                          [this](QSerialPort::SerialPortError error) {
-                             if (m_port.isOpen() && IsLoss(error))
+                             if (m_port.isOpen() && IsLoss(error) && IsLoss(m_port))
                                  m_bFailed = true;
                          });
     }
@@ -142,7 +157,7 @@ public:
         // event loop may have done so already; the command-line tool runs none).
         if (m_port.bytesAvailable() < count) {
             m_port.clearError();
-            if (!m_port.waitForReadyRead(0) && IsLoss(m_port.error()))
+            if (!m_port.waitForReadyRead(0) && IsLoss(m_port))
                 m_bFailed = true;
         }
         if (m_bFailed)
@@ -158,7 +173,7 @@ public:
         m_port.clearError();
         const qint64 n = m_port.write(buffer, count);
         if (n < 0) {
-            m_bFailed = IsLoss(m_port.error());
+            m_bFailed = IsLoss(m_port);
             return 0;
         }
         Flush();
@@ -172,7 +187,7 @@ public:
         // QSerialPort keeps written bytes in its own buffer until asked; flush() hands over
         // what the driver takes now, without waiting for the line.
         m_port.clearError();
-        if (!m_port.flush() && IsLoss(m_port.error()))
+        if (!m_port.flush() && IsLoss(m_port))
             m_bFailed = true;
     }
 

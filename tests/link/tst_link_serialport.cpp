@@ -187,6 +187,33 @@ private slots:
         link.ClosePort();
     }
 
+    // A device that reads slowly fills the driver's queue: the port then says "try again",
+    // which is a full line, not a lost device. Every byte arrives once the device reads.
+    void fullLineIsNoLoss()
+    {
+        PtyPeer peer;
+        CDeviceLink link(m_model);
+        QVERIFY(link.OpenPort(peer.path));
+        std::string sent;
+        for (int i = 0; i < 64; ++i) {
+            const std::string chunk(2048, char('A' + i % 26));
+            int32_t taken = link.WritePort(chunk.data(), int32_t(chunk.size()));
+            sent.append(chunk, 0, size_t(taken));
+            QVERIFY2(link.IsPortOpen(), "a full queue lost the connection");
+        }
+        QVERIFY(link.PendingOutput() > 0);  // more than the terminal holds is waiting
+        std::string got;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                link.Poll();  // hands the port's waiting bytes to the driver
+                got += peer.Receive(sent.size() - got.size(), 20);
+                return got.size() == sent.size();
+            }(),
+            10000);
+        QVERIFY(got == sent);
+        QVERIFY(link.IsPortOpen());
+    }
+
     void vanishedPeerLosesTheConnection()
     {
         auto peer = std::make_unique<PtyPeer>();
