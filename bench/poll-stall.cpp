@@ -64,9 +64,6 @@ Result Run(TimingApp &app, QPushButton *button, QLabel *status, const QString &d
     app.m_nLongestPollNs = 0;
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(button, Qt::LeftButton);
-    ticks.start();
-    ticker.start(5);
     // The window asks before a firmware load: the user answers with the load button.
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -76,7 +73,10 @@ Result Run(TimingApp &app, QPushButton *button, QLabel *status, const QString &d
                     || box->buttonRole(b) == QMessageBox::YesRole)
                     b->click();
     });
-    answer.start(20);
+    answer.start(20);  // before the click: the question holds the click until answered
+    QTest::mouseClick(button, Qt::LeftButton);
+    ticks.start();
+    ticker.start(5);
     while (status->text() != done && !status->text().contains("Error")
            && !status->text().startsWith("Lost") && !status->text().startsWith("Fail")
            && clock.elapsed() < 120000)
@@ -95,6 +95,7 @@ Result Run(TimingApp &app, QPushButton *button, QLabel *status, const QString &d
 int main(int argc, char *argv[])
 {
     TimingApp app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each row as it is measured
     if (argc != 3) {
         std::fprintf(stderr, "Usage: rezar-poll-stall PORT FIRMWARE\n");
         return 2;
