@@ -308,18 +308,28 @@ void CDeviceLink::Poll()
             LoseConnection();
     }
 
-    // Everything that has arrived, up to the bound, handled byte by byte.
-    char buffer[1024];
-    int32_t budget = kMaxBytesPerPoll;
-    while (m_hPort && budget > 0) {
-        const int32_t n = ReadPort(buffer, std::min<int32_t>(budget, int32_t(sizeof buffer)));
-        if (n <= 0)
+    // Everything that has arrived, up to the bound, taken before any of it is handled: an
+    // answer to what this poll sends belongs to the next poll, so each step (and its status)
+    // lasts at least one poll however fast the device answers.
+    // What came before a failed read is handled first: the device's last word (the firmware's
+    // end, say) may be what decides how the loss is reported.
+    m_rxPoll.resize(size_t(kMaxBytesPerPoll));
+    int32_t taken = 0;
+    bool lost = false;
+    while (m_hPort && taken < kMaxBytesPerPoll) {
+        const int32_t n = m_hPort->Read(m_rxPoll.data() + taken, kMaxBytesPerPoll - taken);
+        if (n <= 0) {
+            lost = m_hPort->Failed();
             break;
-        budget -= n;
-        m_nIdlePolls = 0;
-        for (int32_t i = 0; i < n && m_hPort; ++i)
-            TakeByte(buffer[i]);
+        }
+        taken += n;
     }
+    if (taken > 0)
+        m_nIdlePolls = 0;
+    for (int32_t i = 0; i < taken && m_hPort; ++i)
+        TakeByte(m_rxPoll[size_t(i)]);
+    if (lost && m_hPort)
+        LoseConnection();
 
     OfferPending();
     if (!OutputOnTime())

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CSettings;
 class QFile;
@@ -163,6 +164,7 @@ private:
     // Received bytes of the line not yet ended; it survives a restart, so a line cut by one
     // leads the next operation.
     std::string m_strRxLine;
+    std::vector<char> m_rxPoll;  // what one poll took from the port
     // Bytes the port has not taken yet, in order.
     std::string m_strTxPending;
     // How long what is queued may still take to leave the computer; counts down per poll.

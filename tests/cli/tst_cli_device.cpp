@@ -552,7 +552,7 @@ private slots:
         // One progress line: the lines sent are not shown one by one.
         QVERIFY2(cli.err.contains("] 100%  200 of 200 lines"), cli.err);
         QVERIFY2(!cli.err.contains("MYCALL K1ABC"), cli.err);
-        QVERIFY(cli.err.contains("Found Quillwren Rezar - Entering Command Menu"));
+        QVERIFY2(cli.err.contains("Found Quillwren Rezar - Entering Command Menu"), cli.err);
     }
 
     // Bytes that never make a line are no progress: --timeout ends the read.

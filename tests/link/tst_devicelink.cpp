@@ -937,6 +937,40 @@ private slots:
         QCOMPARE(m_model->SettingsText(), device.SettingsText());
     }
 
+    // Bytes that arrive while a poll answers the device wait for the next poll, so each step
+    // and its status last at least one poll however fast the device answers.
+    void fastAnswerWaitsForTheNextPoll()
+    {
+        QVERIFY(Link().StartWrite("COM3"));
+        int escapes = 0;
+        m_line->answer = [&](const std::string &bytes) {
+            if (bytes == "\x1b" && ++escapes == 3)
+                m_line->Arrive("== Options Menu ==\r\n");
+        };
+        m_line->Arrive("Press ESC 3 times to enter\r\n");
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Found Quillwren Rezar - Entering Command Menu"));
+        QCOMPARE(Link().State(), LinkState::WriteAwaitMenu);
+        QCOMPARE(m_line->Written(), kEsc + kEsc + kEsc);
+        Link().Poll();
+        QCOMPARE(Link().State(), LinkState::WriteSending);
+        QCOMPARE(m_line->writes.size(), size_t(5));  // the menu's answer: the first two lines
+    }
+
+    // The device's last word before it went is heard before the loss: a load it completed
+    // stays complete.
+    void lastWordBeforeTheLossCounts()
+    {
+        ToSending(Firmware(100));
+        Link().Poll();
+        m_line->Arrive(".*");
+        m_line->hangUpWhenSaid = true;
+        Link().Poll();
+        QCOMPARE(Link().GetStatus(), std::string("Firmware update complete"));
+        QCOMPARE(Link().Outcome(), LinkOutcome::Completed);
+        QVERIFY(!Link().IsPortOpen());
+    }
+
     void lostPortAfterTheEndIsQuiet()
     {
         ToSending(Firmware(5000));

@@ -22,6 +22,10 @@
 // `unplugged` to make every later read and write fail as a removed device does; set
 // `writeLimit` to make each Write take at most that many bytes (as a full driver queue does).
 //
+// A device that answers at once: `answer` is called with every write, and what it Arrive()s is
+// there for the next read. `hangUpWhenSaid` unplugs the device as soon as a read finds the
+// current entry said.
+//
 // Bytes written leave the computer at once unless `holdOutput` is set: then they stay queued
 // (PendingOutput counts them) until the test calls Drain().
 
@@ -29,6 +33,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,6 +51,8 @@ struct FakeSerialLine {
     bool holdOutput = false;
     int64_t queued = 0;
     int flushes = 0;
+    std::function<void(const std::string &)> answer;
+    bool hangUpWhenSaid = false;
 
     // One entry per poll, after those already queued.
     void Script(const std::vector<std::string> &polls)
@@ -88,13 +95,14 @@ public:
     {
         if (!m_open || m_line->unplugged || count <= 0)
             return 0;
-        if (m_line->incoming.empty())
-            return 0;
-        std::string &front = m_line->incoming.front();
-        if (front.empty()) {
-            m_line->incoming.pop_front();
+        if (m_line->incoming.empty() || m_line->incoming.front().empty()) {
+            if (!m_line->incoming.empty())
+                m_line->incoming.pop_front();
+            if (m_line->hangUpWhenSaid)
+                m_line->unplugged = true;
             return 0;
         }
+        std::string &front = m_line->incoming.front();
         const size_t n = std::min(front.size(), size_t(count));
         front.copy(buffer, n);
         front.erase(0, n);
@@ -109,6 +117,8 @@ public:
             m_line->writes.emplace_back(buffer, size_t(n));
         if (m_line->holdOutput)
             m_line->queued += n;
+        if (n > 0 && m_line->answer)
+            m_line->answer(std::string(buffer, size_t(n)));
         return n;
     }
     void Flush() override
