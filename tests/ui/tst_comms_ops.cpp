@@ -138,6 +138,15 @@ class TestCommsOps : public QObject {
             page->OnPollTimer();
     }
     bool BarShown() const { return !bar->isHidden(); }
+    struct PaintCount : QObject {
+        explicit PaintCount(QWidget *widget) { widget->installEventFilter(this); }
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+        int count = 0;
+    };
 
     // Starts a read or write with the device answering its start-up text and menu.
     void StartExchange(const char *button)
@@ -543,11 +552,19 @@ private slots:
         QCOMPARE(bar->maximum(), kSettingsTextLines);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(page->RunningOperation(), QString("a settings read"));
+        // The bar is drawn by the next paint, not inside the poll.
+        QVERIFY(QTest::qWaitForWindowExposed(bar->window()));
+        PaintCount paints(bar);
+        bar->update();
+        QTRY_VERIFY(paints.count > 0);  // it can be drawn
+        paints.count = 0;
         line->Script(Listing(device, 4));
         for (int part = 1; part <= 4; ++part) {
             Poll();
             QCOMPARE(bar->value(), part * kSettingsTextLines / 4);
         }
+        QCOMPARE(paints.count, 0);
+        QTRY_VERIFY(paints.count > 0);
         Poll(9);
         QVERIFY(BarShown());
         QCOMPARE(settled, 0);

@@ -223,8 +223,16 @@ void CCommsPage::ShowStatus()
     const bool show = m_link.IsRunning() && progress.total > 0;
     if (show) {
         // Firmware files stay far below INT_MAX bytes; the bound is for the arithmetic only.
-        m_pProgress->setRange(0, int(std::min<int64_t>(progress.total, INT_MAX)));
-        m_pProgress->setValue(int(std::clamp<int64_t>(progress.done, 0, m_pProgress->maximum())));
+        const int total = int(std::min<int64_t>(progress.total, INT_MAX));
+        const int done = int(std::clamp<int64_t>(progress.done, 0, total));
+        if (m_pProgress->maximum() != total || m_pProgress->value() != done) {
+            // A progress bar repaints at once on a new value; with updates off for the change
+            // the drawing is left to the next paint and the poll does not wait for it.
+            m_pProgress->setUpdatesEnabled(false);
+            m_pProgress->setRange(0, total);
+            m_pProgress->setValue(done);
+            m_pProgress->setUpdatesEnabled(true);
+        }
     }
     m_pProgress->setVisible(show);
 }
