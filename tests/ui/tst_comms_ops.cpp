@@ -41,14 +41,6 @@ namespace {
 const char kHint[] =
     "Nothing heard from the device yet: check the port and the cable, then switch the device off and on";
 
-QString WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
 // A record of Intel HEX with its checksum.
 QByteArray HexRecord(int type, int address, const QByteArray &data)
 {

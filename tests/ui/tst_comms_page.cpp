@@ -28,14 +28,6 @@ const char kFirstStatus[] = "Select COM port and click Read or Write";
 
 using Request = CCommsPage::FileDialogRequest;
 
-QString WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
 std::string ReadAll(const QString &path)
 {
     QFile file(path);

@@ -1,11 +1,13 @@
 #pragma once
 
 // What the Comms page suites share: a store of remembered choices and a data folder of their
-// own for each test, the answer to a modal box the page opens, and the text a tool tip shows.
+// own for each test, the answer to a modal box the page opens, the text a tool tip shows, and
+// a file written whole.
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -68,4 +70,13 @@ inline QString ShownToolTip(const QString &toolTip)
     QTextDocument document;
     document.setHtml(toolTip);
     return document.toPlainText();
+}
+
+// A file of the test's with exactly these bytes; the test cannot go on without it.
+inline QString WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
