@@ -98,14 +98,7 @@ bool CDeviceLink::OpenPort(const std::string &name)
 
 int32_t CDeviceLink::ReadPort(char *buffer, int32_t count)
 {
-    if (!m_hPort)
-        return 0;
-    const int32_t n = m_hPort->Read(buffer, count);
-    if (n <= 0 && m_hPort->Failed()) {
-        LoseConnection();
-        return 0;
-    }
-    return n > 0 ? n : 0;
+    return m_hPort ? std::max<int32_t>(0, m_hPort->Read(buffer, count)) : 0;
 }
 
 int32_t CDeviceLink::WritePort(const char *buffer, int32_t count)
@@ -315,20 +308,17 @@ void CDeviceLink::Poll()
     // end, say) may be what decides how the loss is reported.
     m_rxPoll.resize(size_t(kMaxBytesPerPoll));
     int32_t taken = 0;
-    bool lost = false;
-    while (m_hPort && taken < kMaxBytesPerPoll) {
-        const int32_t n = m_hPort->Read(m_rxPoll.data() + taken, kMaxBytesPerPoll - taken);
-        if (n <= 0) {
-            lost = m_hPort->Failed();
+    while (taken < kMaxBytesPerPoll) {
+        const int32_t n = ReadPort(m_rxPoll.data() + taken, kMaxBytesPerPoll - taken);
+        if (n == 0)
             break;
-        }
         taken += n;
     }
     if (taken > 0)
         m_nIdlePolls = 0;
     for (int32_t i = 0; i < taken && m_hPort; ++i)
         TakeByte(m_rxPoll[size_t(i)]);
-    if (lost && m_hPort)
+    if (m_hPort && m_hPort->Failed())
         LoseConnection();
 
     OfferPending();

@@ -64,7 +64,7 @@ public:
     // The serial port.
     bool OpenPort(const std::string &name);
     // Bytes that have arrived, without waiting; 0 on silence or when the port failed (the
-    // connection is then lost).
+    // next poll then loses the connection, after what came before is handled).
     int32_t ReadPort(char *buffer, int32_t count);
     // Bytes the port took; 0 without a port.
     int32_t WritePort(const char *buffer, int32_t count);
