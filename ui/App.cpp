@@ -2,6 +2,8 @@
 
 #include "Sheet.h"
 
+#include "Settings.h"
+
 #include <QCoreApplication>
 
 CQuillwrenAlphaConfigApp g_theApp;
@@ -14,7 +16,8 @@ bool CQuillwrenAlphaConfigApp::InitInstance()
     QCoreApplication::setOrganizationName("Quillwren");
     QCoreApplication::setApplicationName("rezar-config");
 
-    CSheet sheet;
+    // The window's one model: the sheet and its pages are handed it.
+    CSheet sheet(g_settings);
     sheet.DoModal();
     return false;
 }

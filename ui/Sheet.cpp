@@ -49,19 +49,20 @@ bool SameBanks(const CSettings &a, const CSettings &b)
 
 } // namespace
 
-CSheet::CSheet()
+CSheet::CSheet(CSettings &settings)
     : CPropertySheet("Quillwren Rezar Configuration"),
-      m_pBasicPage(std::make_unique<CBasicPage>()),
-      m_pPortsPage(std::make_unique<CPortsPage>()),
-      m_pPositionPage(std::make_unique<CPositionPage>()),
-      m_pPositionTimingPage(std::make_unique<CPositionTimingPage>()),
-      m_pGpsPage(std::make_unique<CGPSPage>()),
-      m_pBeaconPage(std::make_unique<CBeaconPage>()),
-      m_pTelemetryPage(std::make_unique<CTelemetryPage>()),
-      m_pPacketPage(std::make_unique<CPacketPage>()),
-      m_pDisplayPage(std::make_unique<CDisplayPage>()),
+      m_settings(settings),
+      m_pBasicPage(std::make_unique<CBasicPage>(m_settings)),
+      m_pPortsPage(std::make_unique<CPortsPage>(m_settings)),
+      m_pPositionPage(std::make_unique<CPositionPage>(m_settings)),
+      m_pPositionTimingPage(std::make_unique<CPositionTimingPage>(m_settings)),
+      m_pGpsPage(std::make_unique<CGPSPage>(m_settings)),
+      m_pBeaconPage(std::make_unique<CBeaconPage>(m_settings)),
+      m_pTelemetryPage(std::make_unique<CTelemetryPage>(m_settings)),
+      m_pPacketPage(std::make_unique<CPacketPage>(m_settings)),
+      m_pDisplayPage(std::make_unique<CDisplayPage>(m_settings)),
       m_pCommsPage(std::make_unique<CCommsPage>()),
-      m_pBaseline(std::make_unique<CSettings>(g_settings))
+      m_pBaseline(std::make_unique<CSettings>(m_settings))
 {
     setObjectName("sheet");
     // The tab order is the order the pages are added in.
@@ -132,12 +133,12 @@ bool CSheet::HasUnsavedChanges()
 {
     if (CPropertyPage *page = GetActivePage())
         page->DoDataExchange(true);
-    return !SameBanks(g_settings, *m_pBaseline);
+    return !SameBanks(m_settings, *m_pBaseline);
 }
 
 void CSheet::SettleSettings()
 {
-    *m_pBaseline = g_settings;
+    *m_pBaseline = m_settings;
 }
 
 bool CSheet::AskAboutChanges(const QString &question, const QString &discardCaption)

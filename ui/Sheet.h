@@ -22,7 +22,9 @@ class QPushButton;
 class CSheet : public CPropertySheet {
     Q_OBJECT
 public:
-    CSheet();
+    // The window edits `settings` (the start code's model, which outlives it) and hands it to
+    // its pages.
+    explicit CSheet(CSettings &settings);
     ~CSheet() override;
 
     // True when the settings differ from those last read from the device, written to it,
@@ -58,6 +60,7 @@ private:
     // The bank page reports the bank it shows; the label follows it from any tab.
     void OnBankChanged(int bank);
 
+    CSettings &m_settings;
     std::unique_ptr<CBasicPage> m_pBasicPage;
     std::unique_ptr<CPortsPage> m_pPortsPage;
     std::unique_ptr<CPositionPage> m_pPositionPage;

@@ -52,14 +52,14 @@ private slots:
     void greyedPeriodStored()
     {
         SheetFixture f;
-        g_settings.m_bank0.ents = 1;
+        f.settings.m_bank0.ents = 1;
         SheetFixture::Type(Control<QLineEdit>(f, "pperiod"), "45");
         Press(f, "sben");
         QVERIFY(!Control(f, "pperiod")->isEnabled());
         QVERIFY(f.GoTo("Ports"));
-        QCOMPARE(g_settings.m_bank0.pperiod, 45);
-        QCOMPARE(g_settings.m_bank0.sben, 1);
-        QCOMPARE(g_settings.m_bank0.ents, 1);
+        QCOMPARE(f.settings.m_bank0.pperiod, 45);
+        QCOMPARE(f.settings.m_bank0.sben, 1);
+        QCOMPARE(f.settings.m_bank0.ents, 1);
     }
 
     // Each button writes the four port settings straight into the current bank and the
@@ -90,7 +90,7 @@ private slots:
         if (bank == 1)
             Press(f, "bank1Radio");
         // Ports that neither button would set, so that every write shows.
-        for (CBank *b : {&g_settings.m_bank0, &g_settings.m_bank1}) {
+        for (CBank *b : {&f.settings.m_bank0, &f.settings.m_bank1}) {
             b->amode = "KISS";
             b->abaud = 1200;
             b->bmode = "PEET";
@@ -100,11 +100,11 @@ private slots:
         QCOMPARE(Shown(Control(f, "portSummary")), QString("AMODE KISS 1200  BMODE PEET 2400"));
         Press(f, button);
         QCOMPARE(Shown(Control(f, "portSummary")), summary);
-        const CBank &written = g_settings.Bank(bank);
+        const CBank &written = f.settings.Bank(bank);
         QCOMPARE(QStringList({QString::fromStdString(written.amode), QString::number(written.abaud),
                               QString::fromStdString(written.bmode), QString::number(written.bbaud)}),
                  portsShown);
-        QCOMPARE(g_settings.Bank(1 - bank).amode, std::string("KISS"));
+        QCOMPARE(f.settings.Bank(1 - bank).amode, std::string("KISS"));
 
         QVERIFY(f.GoTo("Ports"));
         const QStringList keys{"amode", "abaud", "bmode", "bbaud"};

@@ -66,8 +66,8 @@ private slots:
         SheetFixture::Pick(Control<QComboBox>(f, "cdmode"), 2);
         QVERIFY(!Control(f, "cdlevel")->isEnabled());
         QVERIFY(f.GoTo("Ports"));
-        QCOMPARE(g_settings.m_bank0.cdlevel, 44);
-        QCOMPARE(g_settings.m_bank0.cdmode, std::string("PIN2"));
+        QCOMPARE(f.settings.m_bank0.cdlevel, 44);
+        QCOMPARE(f.settings.m_bank0.cdmode, std::string("PIN2"));
     }
 
     void storedValueToItem_data()

@@ -80,7 +80,7 @@ private slots:
             Press(f, key);
         }
         QVERIFY(f.GoTo("Packet"));
-        QCOMPARE(ValueOf(key, 0), storedBack.toLatin1());
+        QCOMPARE(ValueOf(f, key, 0), storedBack.toLatin1());
     }
 
     // The lists are the form's own and a page visit never adds to them.

@@ -73,7 +73,7 @@ private slots:
         SheetFixture f;
         // Bank 1 holds the period, so the state is the one the switch opens it with.
         QVERIFY(f.GoTo(kCaption));
-        SetValue(field, stored.toLatin1(), 1);
+        SetValue(f, field, stored.toLatin1(), 1);
         ClickBank(f, 1);
         if (!typed.isNull())
             SheetFixture::Type(Control<QLineEdit>(f, field), typed);
@@ -94,8 +94,8 @@ private slots:
         QVERIFY(!wxpos->isEnabled());
         QVERIFY(!wxpos->isChecked());
         QVERIFY(f.GoTo("Ports"));
-        QCOMPARE(g_settings.m_bank0.wxpos, 0);
-        QCOMPARE(g_settings.m_bank0.wperiod, 0);
+        QCOMPARE(f.settings.m_bank0.wxpos, 0);
+        QCOMPARE(f.settings.m_bank0.wperiod, 0);
     }
 
     // What is typed goes into the bank shown when it was typed, before the other bank loads;
@@ -114,8 +114,8 @@ private slots:
         f.sheet->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.sheet.get()));
         QVERIFY(f.GoTo(kCaption));
-        g_settings.m_bank1.tperiod = 5;
-        g_settings.m_bank1.msgcmd = 1;
+        f.settings.m_bank1.tperiod = 5;
+        f.settings.m_bank1.msgcmd = 1;
         SheetFixture::Type(Control<QLineEdit>(f, "tperiod"), "77");
         Press(f, "msgcmd");
         auto switchTo = [&](int bank) {
@@ -128,9 +128,9 @@ private slots:
             }
         };
         switchTo(1);
-        QCOMPARE(g_settings.GetBank(), 1);
-        QCOMPARE(g_settings.m_bank0.tperiod, 77);
-        QCOMPARE(g_settings.m_bank0.msgcmd, 1);
+        QCOMPARE(f.settings.GetBank(), 1);
+        QCOMPARE(f.settings.m_bank0.tperiod, 77);
+        QCOMPARE(f.settings.m_bank0.msgcmd, 1);
         QCOMPARE(Shown(Control(f, "tperiod")), QString("5"));
         QCOMPARE(Shown(Control(f, "bank1Radio")), QString("checked"));
         QCOMPARE(Shown(Control(f, "copyBankButton")), QString("Copy To Bank 0"));
@@ -139,8 +139,8 @@ private slots:
 
         SheetFixture::Type(Control<QLineEdit>(f, "tperiod"), "0");
         switchTo(0);
-        QCOMPARE(g_settings.GetBank(), 0);
-        QCOMPARE(g_settings.m_bank1.tperiod, 0);
+        QCOMPARE(f.settings.GetBank(), 0);
+        QCOMPARE(f.settings.m_bank1.tperiod, 0);
         QCOMPARE(Shown(Control(f, "tperiod")), QString("77"));
         QCOMPARE(Shown(Control(f, "msgcmd")), QString("checked"));
         QCOMPARE(Shown(Control(f, "copyBankButton")), QString("Copy To Bank 1"));
@@ -153,13 +153,13 @@ private slots:
         SheetFixture f;
         QVERIFY(f.GoTo(kCaption));
         SheetFixture::Type(Control<QLineEdit>(f, "bnkmode"), "3");
-        const CBank other = g_settings.m_bank1;
+        const CBank other = f.settings.m_bank1;
         ClickBank(f, 0);
-        QCOMPARE(g_settings.GetBank(), 0);
-        QCOMPARE(g_settings.m_bank0.bnkmode, 3);
+        QCOMPARE(f.settings.GetBank(), 0);
+        QCOMPARE(f.settings.m_bank0.bnkmode, 3);
         QCOMPARE(Shown(Control(f, "bnkmode")), QString("3"));
         QCOMPARE(Shown(Control(f, "bankLabel")), QString("BANK:0"));
-        QCOMPARE(g_settings.m_bank1.bnkmode, other.bnkmode);
+        QCOMPARE(f.settings.m_bank1.bnkmode, other.bnkmode);
     }
 
     // The copy takes what the page shows: the page's controls are stored into the current bank
@@ -182,20 +182,20 @@ private slots:
         QVERIFY(f.GoTo("Basic"));
         SheetFixture::Type(Control<QLineEdit>(f, "mycall"), "k1abc");
         QVERIFY(f.GoTo(kCaption));
-        g_settings.Bank(from).tperiod = 10;
-        g_settings.Bank(from).dmetric = 1;  // a setting of a page never opened here
+        f.settings.Bank(from).tperiod = 10;
+        f.settings.Bank(from).dmetric = 1;  // a setting of a page never opened here
         SheetFixture::Type(Control<QLineEdit>(f, "tperiod"), "99");
         Press(f, "copyBankButton");
 
-        QCOMPARE(g_settings.GetBank(), from);
-        QCOMPARE(g_settings.Bank(to).tperiod, 99);
-        QCOMPARE(g_settings.Bank(from).tperiod, 99);
-        QCOMPARE(g_settings.Bank(to).mycall, std::string("K1ABC"));
-        QCOMPARE(g_settings.Bank(to).dmetric, 1);
+        QCOMPARE(f.settings.GetBank(), from);
+        QCOMPARE(f.settings.Bank(to).tperiod, 99);
+        QCOMPARE(f.settings.Bank(from).tperiod, 99);
+        QCOMPARE(f.settings.Bank(to).mycall, std::string("K1ABC"));
+        QCOMPARE(f.settings.Bank(to).dmetric, 1);
         QCOMPARE(Shown(Control(f, "tperiod")), QString("99"));
         QVERIFY(f.GoTo("Basic"));
-        QCOMPARE(g_settings.Bank(from).tperiod, 99);
-        QCOMPARE(g_settings.Bank(to).tperiod, 99);
+        QCOMPARE(f.settings.Bank(from).tperiod, 99);
+        QCOMPARE(f.settings.Bank(to).tperiod, 99);
     }
 
     // The label follows the switch at once, whichever tab comes next, and that tab shows the
@@ -217,9 +217,9 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, shown);
         SheetFixture f;
-        g_settings.m_bank1.mycall = "B1CALL";
-        g_settings.m_bank1.amode = "KISS";
-        g_settings.m_bank1.path1 = "RELAY";
+        f.settings.m_bank1.mycall = "B1CALL";
+        f.settings.m_bank1.amode = "KISS";
+        f.settings.m_bank1.path1 = "RELAY";
         QVERIFY(f.GoTo(kCaption));
         ClickBank(f, 1);
         QCOMPARE(Shown(Control(f, "bankLabel")), QString("BANK:1"));
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(Shown(Control(f, "bankLabel")), QString("BANK:1"));
         if (!control.isEmpty())
             QCOMPARE(Shown(Control(f, control)), shown);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("NOCALL"));
+        QCOMPARE(f.settings.m_bank0.mycall, std::string("NOCALL"));
     }
 
     void typing_data()
@@ -246,8 +246,8 @@ private slots:
         SheetFixture f;
         f.sheet->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.sheet.get()));
-        g_settings.m_bank0.tperiod = 60;
-        g_settings.m_bank0.wperiod = 60;
+        f.settings.m_bank0.tperiod = 60;
+        f.settings.m_bank0.wperiod = 60;
         QVERIFY(f.GoTo(kCaption));
         const QStringList order{"tperiod", "telhires", "telvolt", "teltemp", "wperiod", "wxpos",
                                 "bnkmode", "bank0Radio", "telread", "tvolttwk", "ttemptwk",

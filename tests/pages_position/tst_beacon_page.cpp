@@ -38,7 +38,7 @@ private slots:
         QFETCH(QList<bool>, enabledAfterEach);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("bperiod") = period;
+        Int(f, "bperiod") = period;
         QVERIFY(f.GoTo(kPage));
         QWidget *btext = Control(f, "btext");
         QCOMPARE(btext->isEnabled(), opensEnabled);
@@ -60,8 +60,8 @@ private slots:
         SheetFixture::Type(Control<QLineEdit>(f, "bperiod"), "");
         QVERIFY(!Control(f, "btext")->isEnabled());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Int("bperiod"), 0);
-        QCOMPARE(Str("btext"), std::string("!4807.38N/01131.00E- portable"));
+        QCOMPARE(Int(f, "bperiod"), 0);
+        QCOMPARE(Str(f, "btext"), std::string("!4807.38N/01131.00E- portable"));
     }
 
 };

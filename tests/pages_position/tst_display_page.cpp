@@ -32,10 +32,10 @@ private slots:
         const QStringList marks = Names(marked.toLatin1().constData());
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("nodisp") = nodisp;
-        Int("leds") = 0;
+        Int(f, "nodisp") = nodisp;
+        Int(f, "leds") = 0;
         for (const QString &key : marks)
-            Int(key.toLatin1().constData()) = 1;
+            Int(f, key.toLatin1().constData()) = 1;
         QVERIFY(f.GoTo(kPage));
         auto markedNow = [&] {
             QStringList now;
@@ -60,10 +60,10 @@ private slots:
             QCOMPARE(markedNow(), expectedMarks);
         }
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Int("nodisp"), int(locked));
-        QCOMPARE(Int("leds"), 0);
+        QCOMPARE(Int(f, "nodisp"), int(locked));
+        QCOMPARE(Int(f, "leds"), 0);
         for (const QString &name : kLcdOptions)
-            QCOMPARE(Int(name.toLatin1().constData()), int(marks.contains(name)));
+            QCOMPARE(Int(f, name.toLatin1().constData()), int(marks.contains(name)));
     }
 
     // LEDs can be switched while the display is locked.
@@ -71,12 +71,12 @@ private slots:
     {
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("nodisp") = 1;
+        Int(f, "nodisp") = 1;
         QVERIFY(f.GoTo(kPage));
         Press(Control<QCheckBox>(f, "leds"));
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Int("leds"), 0);
-        QCOMPARE(Int("nodisp"), 1);
+        QCOMPARE(Int(f, "leds"), 0);
+        QCOMPARE(Int(f, "nodisp"), 1);
     }
 };
 

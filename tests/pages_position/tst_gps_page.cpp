@@ -19,7 +19,7 @@ private slots:
         QVERIFY(f.GoTo(kPage));
         SheetFixture::Pick(Control<QComboBox>(f, "gwaymode"), 1);
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Str("gwaymode"), std::string("Kenwood"));
+        QCOMPARE(Str(f, "gwaymode"), std::string("Kenwood"));
     }
 
     // No box enables or disables another control.

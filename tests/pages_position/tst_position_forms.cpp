@@ -178,15 +178,15 @@ private slots:
         QFETCH(QByteArray, stored);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        g_settings.SetBank(1);
-        SetValue(key, value);
-        const std::string before = g_settings.SettingsText();
+        f.settings.SetBank(1);
+        SetValue(f, key, value);
+        const std::string before = f.settings.SettingsText();
         QVERIFY(f.GoTo(caption));
         QCOMPARE(Shown(Control(f, key)), shown);
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        QCOMPARE(ValueOf(key), stored);
-        SetValue(key, value);
-        QCOMPARE(QByteArray::fromStdString(g_settings.SettingsText()), QByteArray::fromStdString(before));
+        QCOMPARE(ValueOf(f, key), stored);
+        SetValue(f, key, value);
+        QCOMPARE(QByteArray::fromStdString(f.settings.SettingsText()), QByteArray::fromStdString(before));
     }
 
     // The rules apply to what every visit loads, not only the first: a bank changed while the
@@ -216,7 +216,7 @@ private slots:
         QVERIFY(f.GoTo(caption));
         QCOMPARE(Control(f, control)->isEnabled(), !enabled);
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        Int(key) = value;
+        Int(f, key) = value;
         QVERIFY(f.GoTo(caption));
         QCOMPARE(Control(f, control)->isEnabled(), enabled);
     }
@@ -278,18 +278,18 @@ private slots:
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(caption)));
         // Every field editable.
-        Int("tosv") = 0;
-        Int("sben") = 1;
-        Int("ents") = 1;
-        Int("bperiod") = 60;
-        Str("alias3") = "WIDE2";
+        Int(f, "tosv") = 0;
+        Int(f, "sben") = 1;
+        Int(f, "ents") = 1;
+        Int(f, "bperiod") = 60;
+        Str(f, "alias3") = "WIDE2";
         QVERIFY(f.GoTo(caption));
         auto *edit = Control<QLineEdit>(f, field);
         QVERIFY(edit->isEnabled());
         SheetFixture::Type(edit, typed);
         QCOMPARE(edit->text(), shown);
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        QCOMPARE(ValueOf(field), stored);
+        QCOMPARE(ValueOf(f, field), stored);
     }
 
     // A click on a check box changes its own setting and no other.
@@ -314,14 +314,14 @@ private slots:
         QFETCH(QString, box);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        const std::string before = g_settings.SettingsText();
-        const int32_t was = Int(box);
+        const std::string before = f.settings.SettingsText();
+        const int32_t was = Int(f, box);
         QVERIFY(f.GoTo(caption));
         Press(Control<QCheckBox>(f, box));
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        QCOMPARE(Int(box), was ? 0 : 1);
-        Int(box) = was;
-        QCOMPARE(g_settings.SettingsText(), before);
+        QCOMPARE(Int(f, box), was ? 0 : 1);
+        Int(f, box) = was;
+        QCOMPARE(f.settings.SettingsText(), before);
     }
 
     // Every label names a control of its own page; every bound field is named by a label (or,

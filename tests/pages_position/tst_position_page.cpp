@@ -48,14 +48,14 @@ private slots:
         QFETCH(int, storedTimehms);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("timestamp") = timestamp;
-        Int("timehms") = timehms;
+        Int(f, "timestamp") = timestamp;
+        Int(f, "timehms") = timehms;
         QVERIFY(f.GoTo(kPage));
         QCOMPARE(Control<QComboBox>(f, "timestamp")->currentText(), shown);
         QVERIFY(!Control(f, "timestamp")->isEnabled());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Int("timestamp"), timestamp);
-        QCOMPARE(Int("timehms"), storedTimehms);
+        QCOMPARE(Int(f, "timestamp"), timestamp);
+        QCOMPARE(Int(f, "timehms"), storedTimehms);
     }
 
     void timestampStore_data()
@@ -75,15 +75,15 @@ private slots:
         QFETCH(int, timehms);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Str("tprotocol") = "APRS Text";
-        Int("timestamp") = 0;
-        Int("timehms") = 1;
+        Str(f, "tprotocol") = "APRS Text";
+        Int(f, "timestamp") = 0;
+        Int(f, "timehms") = 1;
         QVERIFY(f.GoTo(kPage));
         SheetFixture::Pick(Control<QComboBox>(f, "timestamp"), pick);
         QCOMPARE(Control<QComboBox>(f, "timestamp")->currentIndex(), pick);
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Int("timestamp"), timestamp);
-        QCOMPARE(Int("timehms"), timehms);
+        QCOMPARE(Int(f, "timestamp"), timestamp);
+        QCOMPARE(Int(f, "timehms"), timehms);
     }
 
     // The protocol's rules as the bank opens them, and after the user picks another protocol.
@@ -103,15 +103,15 @@ private slots:
         QFETCH(int, picked);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Str("tprotocol") = kProtocols[opened];
-        Int("tosv") = 0;
-        Int("talt") = 1;
+        Str(f, "tprotocol") = kProtocols[opened];
+        Int(f, "tosv") = 0;
+        Int(f, "talt") = 1;
         QVERIFY(f.GoTo(kPage));
         QCOMPARE(EnabledOf(f, kProtocolDependent), EnabledUnder(opened));
         SheetFixture::Pick(Control<QComboBox>(f, "tprotocol"), picked);
         QCOMPARE(EnabledOf(f, kProtocolDependent), EnabledUnder(picked));
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(QString::fromStdString(Str("tprotocol")), QString(kProtocols[picked]));
+        QCOMPARE(QString::fromStdString(Str(f, "tprotocol")), QString(kProtocols[picked]));
     }
 
     // TOSV and TALT: the location and altitude fields as the bank opens them, and after one
@@ -150,9 +150,9 @@ private slots:
         QFETCH(QStringList, thenEnabled);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("tosv") = tosv;
-        Int("talt") = talt;
-        Str("tprotocol") = kProtocols[protocol];
+        Int(f, "tosv") = tosv;
+        Int(f, "talt") = talt;
+        Str(f, "tprotocol") = kProtocols[protocol];
         QVERIFY(f.GoTo(kPage));
         QCOMPARE(EnabledOf(f, Names("location galt")), opensEnabled);
         Press(Control<QCheckBox>(f, click));
@@ -180,7 +180,7 @@ private slots:
         QFETCH(bool, thenEnabled);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("statusrate") = rate;
+        Int(f, "statusrate") = rate;
         QVERIFY(f.GoTo(kPage));
         QCOMPARE(Control(f, "tstat")->isEnabled(), opensEnabled);
         SheetFixture::Type(Control<QLineEdit>(f, "statusrate"), typed);
@@ -192,7 +192,7 @@ private slots:
     {
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("tosv") = 0;
+        Int(f, "tosv") = 0;
         QVERIFY(f.GoTo(kPage));
         SheetFixture::Type(Control<QLineEdit>(f, "location"), "4807.38N 01131.00E");
         SheetFixture::Type(Control<QLineEdit>(f, "galt"), "520");
@@ -203,13 +203,13 @@ private slots:
         SheetFixture::Pick(Control<QComboBox>(f, "tprotocol"), 2);
         QCOMPARE(EnabledOf(f, Names("location galt tstat mmsg")), QStringList());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Str("location"), std::string("4807.38N 01131.00E"));
-        QCOMPARE(Int("galt"), 520);
-        QCOMPARE(Str("tstat"), std::string("portable"));
-        QCOMPARE(Int("mmsg"), 6);
-        QCOMPARE(Int("tosv"), 1);
-        QCOMPARE(Int("statusrate"), 0);
-        QCOMPARE(Str("tprotocol"), std::string("Compressed"));
+        QCOMPARE(Str(f, "location"), std::string("4807.38N 01131.00E"));
+        QCOMPARE(Int(f, "galt"), 520);
+        QCOMPARE(Str(f, "tstat"), std::string("portable"));
+        QCOMPARE(Int(f, "mmsg"), 6);
+        QCOMPARE(Int(f, "tosv"), 1);
+        QCOMPARE(Int(f, "statusrate"), 0);
+        QCOMPARE(Str(f, "tprotocol"), std::string("Compressed"));
     }
 };
 

@@ -55,8 +55,8 @@ private slots:
         QFETCH(int, entsAfter);
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("sben") = sben;
-        Int("ents") = ents;
+        Int(f, "sben") = sben;
+        Int(f, "ents") = ents;
         QVERIFY(f.GoTo(kPage));
         auto *sbenBox = Control<QCheckBox>(f, "sben");
         auto *entsBox = Control<QCheckBox>(f, "ents");
@@ -68,8 +68,8 @@ private slots:
         QCOMPARE(int(entsBox->isChecked()), entsAfter);
         QCOMPARE(EnabledOf(f, kRuled), EnabledWith(sbenAfter, entsAfter));
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Int("sben"), sbenAfter);
-        QCOMPARE(Int("ents"), entsAfter);
+        QCOMPARE(Int(f, "sben"), sbenAfter);
+        QCOMPARE(Int(f, "ents"), entsAfter);
     }
 
     // Both on in the bank stay on through a visit without a click.
@@ -77,14 +77,14 @@ private slots:
     {
         SheetFixture f;
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        Int("sben") = 1;
-        Int("ents") = 1;
+        Int(f, "sben") = 1;
+        Int(f, "ents") = 1;
         QVERIFY(f.GoTo(kPage));
         QVERIFY(Control<QCheckBox>(f, "sben")->isChecked());
         QVERIFY(Control<QCheckBox>(f, "ents")->isChecked());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Int("sben"), 1);
-        QCOMPARE(Int("ents"), 1);
+        QCOMPARE(Int(f, "sben"), 1);
+        QCOMPARE(Int(f, "ents"), 1);
     }
 
     // Typed while enabled, then disabled by a click: every field is still stored as shown.
@@ -102,11 +102,11 @@ private slots:
         Press(Control<QCheckBox>(f, "sben"));
         QCOMPARE(EnabledOf(f, Names("pperiod tsoffset")), QStringList());
         QVERIFY(f.GoTo(ParkingFor(kPage)));
-        QCOMPARE(Int("pperiod"), 600);
-        QCOMPARE(Int("tsoffset"), 42);
-        QCOMPARE(Int("sbttime"), 15);
-        QCOMPARE(Int("sben"), 1);
-        QCOMPARE(Int("ents"), 0);
+        QCOMPARE(Int(f, "pperiod"), 600);
+        QCOMPARE(Int(f, "tsoffset"), 42);
+        QCOMPARE(Int(f, "sbttime"), 15);
+        QCOMPARE(Int(f, "sben"), 1);
+        QCOMPARE(Int(f, "ents"), 0);
     }
 };
 

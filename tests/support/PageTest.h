@@ -16,12 +16,12 @@ inline const Setting &SettingOf(const QString &key)
     return *setting;
 }
 
-// A setting's value in a bank as bytes: the text, the decimal number, or the one character
-// (the byte 0 included).
-inline QByteArray ValueOf(const QString &key, int bank)
+// A setting's value in a bank of the fixture's model as bytes: the text, the decimal number, or
+// the one character (the byte 0 included).
+inline QByteArray ValueOf(const SheetFixture &f, const QString &key, int bank)
 {
     const Setting &setting = SettingOf(key);
-    const CBank &values = g_settings.Bank(bank);
+    const CBank &values = f.settings.Bank(bank);
     switch (setting.type) {
     case SettingType::String: return QByteArray::fromStdString(setting.String(values));
     case SettingType::Character: return QByteArray(1, setting.Character(values));
@@ -29,10 +29,10 @@ inline QByteArray ValueOf(const QString &key, int bank)
     }
 }
 
-inline void SetValue(const QString &key, const QByteArray &value, int bank)
+inline void SetValue(SheetFixture &f, const QString &key, const QByteArray &value, int bank)
 {
     const Setting &setting = SettingOf(key);
-    CBank &values = g_settings.Bank(bank);
+    CBank &values = f.settings.Bank(bank);
     switch (setting.type) {
     case SettingType::String: setting.String(values) = value.toStdString(); break;
     case SettingType::Character: setting.Character(values) = value.isEmpty() ? '\0' : value[0]; break;
@@ -41,13 +41,22 @@ inline void SetValue(const QString &key, const QByteArray &value, int bank)
 }
 
 // The same in the current bank, and the current bank's field itself.
-inline QByteArray ValueOf(const QString &key) { return ValueOf(key, g_settings.GetBank()); }
-inline void SetValue(const QString &key, const QByteArray &value)
+inline QByteArray ValueOf(const SheetFixture &f, const QString &key)
 {
-    SetValue(key, value, g_settings.GetBank());
+    return ValueOf(f, key, f.settings.GetBank());
 }
-inline int32_t &Int(const QString &key) { return SettingOf(key).Integer(g_settings.CurrentValues()); }
-inline std::string &Str(const QString &key) { return SettingOf(key).String(g_settings.CurrentValues()); }
+inline void SetValue(SheetFixture &f, const QString &key, const QByteArray &value)
+{
+    SetValue(f, key, value, f.settings.GetBank());
+}
+inline int32_t &Int(SheetFixture &f, const QString &key)
+{
+    return SettingOf(key).Integer(f.settings.CurrentValues());
+}
+inline std::string &Str(SheetFixture &f, const QString &key)
+{
+    return SettingOf(key).String(f.settings.CurrentValues());
+}
 
 // What a control shows: an edit box, label or push button its text (a button's or a named
 // control's label without its access-key mark), a drop-down the text in its field (the selected
@@ -114,7 +123,7 @@ inline void OpenWith(SheetFixture &f, const QString &caption, const QString &key
                      const QString &value)
 {
     QVERIFY(f.GoTo(ParkingFor(caption)));
-    SetValue(key, value.toLatin1());
+    SetValue(f, key, value.toLatin1());
     QVERIFY(f.GoTo(caption));
 }
 
@@ -167,7 +176,7 @@ inline void CheckThrough(const QString &caption, Input how)
     }
     QCOMPARE(Shown(Control(f, key)), shown);
     QVERIFY(f.GoTo(ParkingFor(caption)));
-    QCOMPARE(ValueOf(key, 0), storedBack.toLatin1());
+    QCOMPARE(ValueOf(f, key, 0), storedBack.toLatin1());
 }
 
 // Every label of the tab names its control (as its buddy), except the free texts listed.

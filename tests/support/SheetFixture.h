@@ -123,14 +123,14 @@ public:
     // opening size) or with what an earlier sheet of the test remembered.
     enum class Remembered { Forget, Keep };
 
-    // Fresh model (defaults, bank 0) and a new shown sheet, on the "Basic" tab unless told to
-    // keep what an earlier one remembered.
+    // Fresh model (defaults, bank 0) and a new shown sheet editing it, on the "Basic" tab unless
+    // told to keep what an earlier one remembered.
     explicit SheetFixture(Remembered remembered = Remembered::Forget)
+        : settings(FreshModel(m_own))
     {
         if (remembered == Remembered::Forget)
             RememberedStore()->clear();
-        g_settings = CSettings();
-        sheet = std::make_unique<CSheet>();
+        sheet = std::make_unique<CSheet>(settings);
         sheet->show();
     }
     ~SheetFixture()
@@ -233,5 +233,25 @@ public:
             QTest::keyClick(combo, Qt::Key_Down);
     }
 
+private:
+    // The Comms page still reaches the program's one model by itself. The suites that drive it
+    // through the sheet are built with REZAR_TEST_SHARED_MODEL: their sheet is handed that
+    // model, put back to the defaults, so that the page and the sheet edit the same one. Every
+    // other fixture's model is its own.
+#ifdef REZAR_TEST_SHARED_MODEL
+    static CSettings &FreshModel(CSettings &)
+    {
+        g_settings = CSettings();
+        return g_settings;
+    }
+#else
+    static CSettings &FreshModel(CSettings &own) { return own; }
+#endif
+
+    CSettings m_own;
+
+public:
+    // The model the sheet edits; a test prepares and checks the banks here.
+    CSettings &settings;
     std::unique_ptr<CSheet> sheet;
 };

@@ -34,7 +34,8 @@ std::vector<std::string> g_log;
 // a place to stand while the test changes the bank behind the others.
 class ProbePage : public CPropertyPage {
 public:
-    ProbePage(const QString &name, bool bound) : m_name(name.toStdString()), m_bBound(bound)
+    ProbePage(CSettings &settings, const QString &name, bool bound)
+        : m_settings(settings), m_name(name.toStdString()), m_bBound(bound)
     {
         setWindowTitle(name);
         auto *layout = new QVBoxLayout(this);
@@ -58,7 +59,7 @@ public:
         g_log.push_back(m_name + (store ? ":store" : ":load"));
         if (!m_bBound)
             return;
-        CBank &bank = g_settings.CurrentValues();
+        CBank &bank = m_settings.CurrentValues();
         DDX_Text(store, m_call, bank.mycall);
         DDX_Check(store, m_enable, bank.sben);
         DDX_Number(store, m_period, bank.pperiod);
@@ -71,6 +72,7 @@ public:
     }
     void UpdateEnables() { m_period->setEnabled(m_enable->isChecked()); }
 
+    CSettings &m_settings;
     std::string m_name;
     bool m_bBound;
     QLineEdit *m_call;
@@ -85,6 +87,7 @@ using Log = std::vector<std::string>;
 class TestSheet : public QObject {
     Q_OBJECT
 
+    CSettings m_model;  // fresh for each test
     std::unique_ptr<CPropertySheet> m_sheet;
     std::vector<std::unique_ptr<ProbePage>> m_pages;
 
@@ -100,11 +103,11 @@ class TestSheet : public QObject {
 private slots:
     void init()
     {
-        g_settings = CSettings();
+        m_model = CSettings();
         g_log.clear();
         m_sheet = std::make_unique<CPropertySheet>("Probe");
         for (const char *name : {"A", "B", "C"}) {
-            m_pages.push_back(std::make_unique<ProbePage>(name, *name != 'C'));
+            m_pages.push_back(std::make_unique<ProbePage>(m_model, name, *name != 'C'));
             m_sheet->AddPage(m_pages.back().get());
         }
     }
@@ -135,14 +138,14 @@ private slots:
     {
         m_sheet->show();
         SheetFixture::Type(Page(0)->m_call, "N0CALL-7");
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("NOCALL"));  // not before leaving
+        QCOMPARE(m_model.m_bank0.mycall, std::string("NOCALL"));  // not before leaving
         ClickTab(1);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("N0CALL-7"));
+        QCOMPARE(m_model.m_bank0.mycall, std::string("N0CALL-7"));
         QCOMPARE(Page(1)->m_call->text(), QString("N0CALL-7"));
 
         // A change made while the page is hidden (a file load, a device read) shows next time.
         ClickTab(2);
-        g_settings.m_bank0.mycall = "W1AW";
+        m_model.m_bank0.mycall = "W1AW";
         ClickTab(0);
         QCOMPARE(Page(0)->m_call->text(), QString("W1AW"));
     }
@@ -151,30 +154,30 @@ private slots:
     void leavingUntouchedStillStores()
     {
         m_sheet->show();
-        g_settings.m_bank0.mycall = "CHANGED-BEHIND";
+        m_model.m_bank0.mycall = "CHANGED-BEHIND";
         ClickTab(1);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("NOCALL"));
+        QCOMPARE(m_model.m_bank0.mycall, std::string("NOCALL"));
     }
 
     void storesIntoTheBankCurrentWhenLeaving()
     {
-        g_settings.m_bank1.mycall = "BANK1";
+        m_model.m_bank1.mycall = "BANK1";
         m_sheet->show();
         SheetFixture::Type(Page(0)->m_call, "FIRST");
         ClickTab(2);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("FIRST"));
+        QCOMPARE(m_model.m_bank0.mycall, std::string("FIRST"));
 
         // The bank changes while page A is hidden: A shows bank 1 next time.
-        g_settings.SetBank(1);
+        m_model.SetBank(1);
         ClickTab(0);
         QCOMPARE(Page(0)->m_call->text(), QString("BANK1"));
         SheetFixture::Type(Page(0)->m_call, "SECOND");
 
         // ...and while it is shown: leaving stores into the bank current at that moment.
-        g_settings.SetBank(0);
+        m_model.SetBank(0);
         ClickTab(2);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("SECOND"));
-        QCOMPARE(g_settings.m_bank1.mycall, std::string("BANK1"));
+        QCOMPARE(m_model.m_bank0.mycall, std::string("SECOND"));
+        QCOMPARE(m_model.m_bank1.mycall, std::string("BANK1"));
     }
 
     void disabledControlIsStored()
@@ -187,8 +190,8 @@ private slots:
         SheetFixture::Click(page->m_enable);
         QVERIFY(!page->m_period->isEnabled());
         ClickTab(1);
-        QCOMPARE(g_settings.m_bank0.sben, 0);
-        QCOMPARE(g_settings.m_bank0.pperiod, 600);
+        QCOMPARE(m_model.m_bank0.sben, 0);
+        QCOMPARE(m_model.m_bank0.pperiod, 600);
     }
 
     void closingStoresTheShownPage_data()
@@ -208,7 +211,7 @@ private slots:
         else
             m_sheet->accept();
         QVERIFY(!m_sheet->isVisible());
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("AT-CLOSE"));
+        QCOMPARE(m_model.m_bank0.mycall, std::string("AT-CLOSE"));
         QCOMPARE(g_log.back(), std::string("B:store"));
         // Never shown, never attached, never stored.
         for (const std::string &entry : g_log)
@@ -274,12 +277,13 @@ private slots:
     // Outside any sheet the bank page loads as well, and reports every bank it loads.
     void bankPageReportsEachLoad()
     {
-        CTelemetryPage page;
+        CSettings settings;
+        CTelemetryPage page(settings);
         QSignalSpy reported(&page, &CTelemetryPage::bankChanged);
         page.EnsureAttached();
         page.OnSetActive();
         page.OnKillActive();
-        g_settings.SetBank(1);
+        settings.SetBank(1);
         page.OnSetActive();
         QCOMPARE(reported.count(), 2);
         QCOMPARE(reported.at(0).at(0).toInt(), 0);
@@ -313,7 +317,8 @@ private slots:
                 AddPage(&m_c);
             }
             ~MemberSheet() override { StopPages(); }
-            ProbePage m_a{"A", true}, m_b{"B", true}, m_c{"C", true};
+            CSettings m_model;
+            ProbePage m_a{m_model, "A", true}, m_b{m_model, "B", true}, m_c{m_model, "C", true};
         };
         auto sheet = std::make_unique<MemberSheet>();
         sheet->show();

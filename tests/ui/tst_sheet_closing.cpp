@@ -172,7 +172,7 @@ private slots:
             QCOMPARE(back.m_bank0.mycall, std::string("K1NEW"));
         }
         // Whatever the answer, the typed text is still there (in the box or the bank).
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("K1NEW"));
+        QCOMPARE(f.settings.m_bank0.mycall, std::string("K1NEW"));
     }
 
     // A change in either bank counts, and so does one made on a tab left long ago.
@@ -188,7 +188,7 @@ private slots:
         CloseWindow(f, CloseBy::Button);
         QCOMPARE(question.asked, QString("unsavedChangesQuestion"));
         QVERIFY(f.sheet->isVisible());
-        QCOMPARE(g_settings.m_bank1.path1, std::string("RELAY"));
+        QCOMPARE(f.settings.m_bank1.path1, std::string("RELAY"));
     }
 
     // Once the settings match a file or the device, they are the ones nothing is lost
@@ -207,7 +207,7 @@ private slots:
             ChooseFiles(f, SettingsFile("other.txt", "K1FILE"));
             QVERIFY(f.GoTo("Comms"));
             Press(f, "loadSettingsButton");
-            QCOMPARE(g_settings.m_bank0.mycall, std::string("K1FILE"));
+            QCOMPARE(f.settings.m_bank0.mycall, std::string("K1FILE"));
         } else {
             TypeCall(f, "K1READ");
             QVERIFY(f.GoTo("Comms"));
@@ -260,7 +260,7 @@ private slots:
             }
             if (load) {
                 QCOMPARE(m_chosen.size(), goesOn ? 1 : 0);
-                QCOMPARE(g_settings.m_bank0.mycall,
+                QCOMPARE(f.settings.m_bank0.mycall,
                          std::string(goesOn ? "K1FILE" : "K1MINE"));
             } else {
                 QCOMPARE(line->opens.size(), size_t(goesOn ? 1 : 0));
@@ -326,7 +326,7 @@ private slots:
             SheetFixture f;
             QVERIFY(f.GoTo("Comms"));
             Press(f, "readConfigButton");
-            g_settings.m_bank1.btext = "CHANGED";  // as a listing coming in would
+            f.settings.m_bank1.btext = "CHANGED";  // as a listing coming in would
             NextQuestion first("Close anyway");
             NextQuestion second("Cancel");
             CloseWindow(f, CloseBy::Button);

@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(edit->text(), stored);
         QCOMPARE(edit->cursorPosition(), int(stored.size()));
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        QCOMPARE(ValueOf(key, 0), stored.toLatin1());
+        QCOMPARE(ValueOf(f, key, 0), stored.toLatin1());
     }
 
     // Typing a line break's key into a box never puts one there either.
@@ -77,7 +77,7 @@ private slots:
         OpenWith(f, "Beacon / Digipeater", "btext", "A\rB\nC");
         QCOMPARE(Control<QLineEdit>(f, "btext")->text(), QString("A\rB\nC"));
         QVERIFY(f.GoTo(ParkingFor("Beacon / Digipeater")));
-        QCOMPARE(ValueOf("btext", 0), QByteArray("A\rB\nC"));
+        QCOMPARE(ValueOf(f, "btext", 0), QByteArray("A\rB\nC"));
     }
 
     // A value longer than a box's usual limit (32,767) comes back whole from a visit, and the
@@ -107,7 +107,7 @@ private slots:
         auto *edit = Control<QLineEdit>(f, key);
         QCOMPARE(edit->text().size(), value.size());
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        QCOMPARE(ValueOf(key, 0), value.toLatin1());
+        QCOMPARE(ValueOf(f, key, 0), value.toLatin1());
         if (!editable)
             return;
 
@@ -116,7 +116,7 @@ private slots:
         QTest::keyClick(edit, Qt::Key_End);
         QTest::keyClicks(edit, "Z");
         QVERIFY(f.GoTo(ParkingFor(caption)));
-        QCOMPARE(ValueOf(key, 0), (value + "Z").toLatin1());
+        QCOMPARE(ValueOf(f, key, 0), (value + "Z").toLatin1());
     }
 
     // Markup in a value is shown as its characters: the Basic page's port summary shows what
@@ -134,8 +134,8 @@ private slots:
         QFETCH(QString, amode);
         SheetFixture f;
         QVERIFY(f.GoTo("Display"));
-        g_settings.m_bank0.amode = amode.toStdString();
-        g_settings.m_bank0.bmode = "<i>X</i>";
+        f.settings.m_bank0.amode = amode.toStdString();
+        f.settings.m_bank0.bmode = "<i>X</i>";
         QVERIFY(f.GoTo("Basic"));
         auto *summary = Control<QLabel>(f, "portSummary");
         QVERIFY(summary);

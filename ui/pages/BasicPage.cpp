@@ -5,8 +5,8 @@
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CBasicPage::CBasicPage(QWidget *parent)
-    : CPropertyPage(parent), m_ui(std::make_unique<Ui::BasicPage>())
+CBasicPage::CBasicPage(CSettings &settings, QWidget *parent)
+    : CPropertyPage(parent), m_settings(settings), m_ui(std::make_unique<Ui::BasicPage>())
 {
     m_ui->setupUi(this);
     connect(m_ui->directlyButton, &QPushButton::clicked, this, &CBasicPage::OnDirectly);
@@ -19,7 +19,7 @@ CBasicPage::~CBasicPage() = default;
 void CBasicPage::DoDataExchange(bool store)
 {
     // The port settings are not bound here: only the cabling buttons write them.
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     DDX_Text(store, m_ui->mycall, bank.mycall);
     DDX_Number(store, m_ui->pperiod, bank.pperiod);
     DDX_Check(store, m_ui->sben, bank.sben);
@@ -35,7 +35,7 @@ bool CBasicPage::OnSetActive()
 
 void CBasicPage::UpdatePortSummary()
 {
-    const CBank &bank = g_settings.CurrentValues();
+    const CBank &bank = m_settings.CurrentValues();
     const std::string summary = "AMODE " + bank.amode + " " + std::to_string(bank.abaud)
         + "  BMODE " + bank.bmode + " " + std::to_string(bank.bbaud);
     SetControlText(m_ui->portSummary, summary);
@@ -59,7 +59,7 @@ void CBasicPage::OnSplitter()
 
 void CBasicPage::SetPorts(const char *amode, int32_t abaud, const char *bmode, int32_t bbaud)
 {
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     bank.amode = amode;
     bank.abaud = abaud;
     bank.bmode = bmode;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class BasicPage;
 }
@@ -13,7 +15,8 @@ class BasicPage;
 class CBasicPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CBasicPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CBasicPage(CSettings &settings, QWidget *parent = nullptr);
     ~CBasicPage() override;
 
     void DoDataExchange(bool store) override;
@@ -29,5 +32,6 @@ private:
     // Ports page shows them at its next activation.
     void SetPorts(const char *amode, int32_t abaud, const char *bmode, int32_t bbaud);
 
+    CSettings &m_settings;
     std::unique_ptr<Ui::BasicPage> m_ui;
 };

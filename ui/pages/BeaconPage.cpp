@@ -5,8 +5,8 @@
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CBeaconPage::CBeaconPage(QWidget *parent)
-    : CPropertyPage(parent), m_ui(std::make_unique<Ui::BeaconPage>())
+CBeaconPage::CBeaconPage(CSettings &settings, QWidget *parent)
+    : CPropertyPage(parent), m_settings(settings), m_ui(std::make_unique<Ui::BeaconPage>())
 {
     m_ui->setupUi(this);
     connect(m_ui->bperiod, &QLineEdit::textChanged, this, &CBeaconPage::UpdateEnables);
@@ -16,7 +16,7 @@ CBeaconPage::~CBeaconPage() = default;
 
 void CBeaconPage::DoDataExchange(bool store)
 {
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     DDX_Number(store, m_ui->bperiod, bank.bperiod);
     DDX_Text(store, m_ui->btext, bank.btext);
     DDX_Text(store, m_ui->alias1, bank.alias1);

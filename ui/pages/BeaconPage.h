@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class BeaconPage;
 }
@@ -13,7 +15,8 @@ class BeaconPage;
 class CBeaconPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CBeaconPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CBeaconPage(CSettings &settings, QWidget *parent = nullptr);
     ~CBeaconPage() override;
 
     void DoDataExchange(bool store) override;
@@ -22,5 +25,6 @@ public:
 private:
     void UpdateEnables();
 
+    CSettings &m_settings;
     std::unique_ptr<Ui::BeaconPage> m_ui;
 };

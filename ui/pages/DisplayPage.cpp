@@ -5,8 +5,8 @@
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CDisplayPage::CDisplayPage(QWidget *parent)
-    : CPropertyPage(parent), m_ui(std::make_unique<Ui::DisplayPage>())
+CDisplayPage::CDisplayPage(CSettings &settings, QWidget *parent)
+    : CPropertyPage(parent), m_settings(settings), m_ui(std::make_unique<Ui::DisplayPage>())
 {
     m_ui->setupUi(this);
     connect(m_ui->nodisp, &QCheckBox::clicked, this, &CDisplayPage::UpdateEnables);
@@ -16,7 +16,7 @@ CDisplayPage::~CDisplayPage() = default;
 
 void CDisplayPage::DoDataExchange(bool store)
 {
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     DDX_Check(store, m_ui->nodisp, bank.nodisp);
     DDX_Check(store, m_ui->dmetric, bank.dmetric);
     DDX_Check(store, m_ui->ddist, bank.ddist);

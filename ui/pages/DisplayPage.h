@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class DisplayPage;
 }
@@ -12,7 +14,8 @@ class DisplayPage;
 class CDisplayPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CDisplayPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CDisplayPage(CSettings &settings, QWidget *parent = nullptr);
     ~CDisplayPage() override;
 
     void DoDataExchange(bool store) override;
@@ -21,5 +24,6 @@ public:
 private:
     void UpdateEnables();
 
+    CSettings &m_settings;
     std::unique_ptr<Ui::DisplayPage> m_ui;
 };

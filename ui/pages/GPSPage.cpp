@@ -5,7 +5,8 @@
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CGPSPage::CGPSPage(QWidget *parent) : CPropertyPage(parent), m_ui(std::make_unique<Ui::GPSPage>())
+CGPSPage::CGPSPage(CSettings &settings, QWidget *parent)
+    : CPropertyPage(parent), m_settings(settings), m_ui(std::make_unique<Ui::GPSPage>())
 {
     m_ui->setupUi(this);
 }
@@ -14,7 +15,7 @@ CGPSPage::~CGPSPage() = default;
 
 void CGPSPage::DoDataExchange(bool store)
 {
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     DDX_ItemText(store, m_ui->gwaymode, bank.gwaymode);
     DDX_Number(store, m_ui->gwaylen, bank.gwaylen);
     DDX_Check(store, m_ui->tswpt, bank.tswpt);

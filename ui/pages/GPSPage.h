@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class GPSPage;
 }
@@ -13,11 +15,13 @@ class GPSPage;
 class CGPSPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CGPSPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CGPSPage(CSettings &settings, QWidget *parent = nullptr);
     ~CGPSPage() override;
 
     void DoDataExchange(bool store) override;
 
 private:
+    CSettings &m_settings;
     std::unique_ptr<Ui::GPSPage> m_ui;
 };

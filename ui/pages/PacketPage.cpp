@@ -5,8 +5,8 @@
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CPacketPage::CPacketPage(QWidget *parent)
-    : CPropertyPage(parent), m_ui(std::make_unique<Ui::PacketPage>())
+CPacketPage::CPacketPage(CSettings &settings, QWidget *parent)
+    : CPropertyPage(parent), m_settings(settings), m_ui(std::make_unique<Ui::PacketPage>())
 {
     m_ui->setupUi(this);
     connect(m_ui->cdmode, &QComboBox::currentIndexChanged, this, &CPacketPage::UpdateEnables);
@@ -17,7 +17,7 @@ CPacketPage::~CPacketPage() = default;
 // Table order.
 void CPacketPage::DoDataExchange(bool store)
 {
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     DDX_Text(store, m_ui->mycall, bank.mycall);
     DDX_Text(store, m_ui->path1, bank.path1);
     DDX_Text(store, m_ui->path2, bank.path2);

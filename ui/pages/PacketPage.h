@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class PacketPage;
 }
@@ -13,7 +15,8 @@ class PacketPage;
 class CPacketPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CPacketPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CPacketPage(CSettings &settings, QWidget *parent = nullptr);
     ~CPacketPage() override;
 
     void DoDataExchange(bool store) override;
@@ -22,5 +25,6 @@ public:
 private:
     void UpdateEnables();
 
+    CSettings &m_settings;
     std::unique_ptr<Ui::PacketPage> m_ui;
 };

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class PortsPage;
 }
@@ -13,11 +15,13 @@ class PortsPage;
 class CPortsPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CPortsPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CPortsPage(CSettings &settings, QWidget *parent = nullptr);
     ~CPortsPage() override;
 
     void DoDataExchange(bool store) override;
 
 private:
+    CSettings &m_settings;
     std::unique_ptr<Ui::PortsPage> m_ui;
 };

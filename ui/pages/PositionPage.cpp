@@ -29,8 +29,8 @@ void DDX_TimeStamp(bool store, QComboBox *list, int32_t &timestamp, int32_t &tim
 
 } // namespace
 
-CPositionPage::CPositionPage(QWidget *parent)
-    : CPropertyPage(parent), m_ui(std::make_unique<Ui::PositionPage>())
+CPositionPage::CPositionPage(CSettings &settings, QWidget *parent)
+    : CPropertyPage(parent), m_settings(settings), m_ui(std::make_unique<Ui::PositionPage>())
 {
     m_ui->setupUi(this);
     connect(m_ui->tprotocol, &QComboBox::currentIndexChanged, this, &CPositionPage::UpdateEnables);
@@ -43,7 +43,7 @@ CPositionPage::~CPositionPage() = default;
 
 void CPositionPage::DoDataExchange(bool store)
 {
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     DDX_ItemText(store, m_ui->tprotocol, bank.tprotocol);
     DDX_Index(store, m_ui->tdao, bank.tdao);
     DDX_Char(store, m_ui->tsymcode, bank.tsymcode);

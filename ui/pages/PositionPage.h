@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class PositionPage;
 }
@@ -13,7 +15,8 @@ class PositionPage;
 class CPositionPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CPositionPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CPositionPage(CSettings &settings, QWidget *parent = nullptr);
     ~CPositionPage() override;
 
     void DoDataExchange(bool store) override;
@@ -22,5 +25,6 @@ public:
 private:
     void UpdateEnables();
 
+    CSettings &m_settings;
     std::unique_ptr<Ui::PositionPage> m_ui;
 };

@@ -5,8 +5,8 @@
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CPositionTimingPage::CPositionTimingPage(QWidget *parent)
-    : CPropertyPage(parent), m_ui(std::make_unique<Ui::PositionTimingPage>())
+CPositionTimingPage::CPositionTimingPage(CSettings &settings, QWidget *parent)
+    : CPropertyPage(parent), m_settings(settings), m_ui(std::make_unique<Ui::PositionTimingPage>())
 {
     m_ui->setupUi(this);
     // Only a user's click excludes the other mode; a load shows the bank as it is, even with
@@ -19,7 +19,7 @@ CPositionTimingPage::~CPositionTimingPage() = default;
 
 void CPositionTimingPage::DoDataExchange(bool store)
 {
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     DDX_Number(store, m_ui->pperiod, bank.pperiod);
     DDX_Check(store, m_ui->sben, bank.sben);
     DDX_Number(store, m_ui->sbtangle, bank.sbtangle);

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class PositionTimingPage;
 }
@@ -13,7 +15,8 @@ class PositionTimingPage;
 class CPositionTimingPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CPositionTimingPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CPositionTimingPage(CSettings &settings, QWidget *parent = nullptr);
     ~CPositionTimingPage() override;
 
     void DoDataExchange(bool store) override;
@@ -24,5 +27,6 @@ private:
     void OnTimeSlottingClicked(bool checked);
     void UpdateEnables();
 
+    CSettings &m_settings;
     std::unique_ptr<Ui::PositionTimingPage> m_ui;
 };

@@ -5,8 +5,8 @@
 #include "Settings.h"
 #include "PageHelpers.h"
 
-CTelemetryPage::CTelemetryPage(QWidget *parent)
-    : CPropertyPage(parent), m_ui(std::make_unique<Ui::TelemetryPage>())
+CTelemetryPage::CTelemetryPage(CSettings &settings, QWidget *parent)
+    : CPropertyPage(parent), m_settings(settings), m_ui(std::make_unique<Ui::TelemetryPage>())
 {
     m_ui->setupUi(this);
     // Arrow keys between the radio buttons click them too, so a keyboard switch is a switch.
@@ -21,7 +21,7 @@ CTelemetryPage::~CTelemetryPage() = default;
 
 void CTelemetryPage::DoDataExchange(bool store)
 {
-    CBank &bank = g_settings.CurrentValues();
+    CBank &bank = m_settings.CurrentValues();
     DDX_Number(store, m_ui->tperiod, bank.tperiod);
     DDX_Check(store, m_ui->telhires, bank.telhires);
     DDX_Check(store, m_ui->telvolt, bank.telvolt);
@@ -46,7 +46,7 @@ bool CTelemetryPage::OnSetActive()
 void CTelemetryPage::UpdateBankControls()
 {
     // The radio buttons are exclusive: checking one unchecks the other.
-    const int bank = g_settings.GetBank() != 0 ? 1 : 0;
+    const int bank = m_settings.GetBank() != 0 ? 1 : 0;
     (bank == 1 ? m_ui->bank1Radio : m_ui->bank0Radio)->setChecked(true);
     emit bankChanged(bank);
     m_ui->copyBankButton->setText(bank == 1 ? "C&opy To Bank 0" : "C&opy To Bank 1");
@@ -66,7 +66,7 @@ void CTelemetryPage::OnBank(int32_t bank)
 {
     // What was typed belongs to the bank that was shown when it was typed.
     DoDataExchange(true);
-    g_settings.SetBank(bank);
+    m_settings.SetBank(bank);
     DoDataExchange(false);
     UpdateBankControls();
     UpdateEnables();
@@ -76,5 +76,5 @@ void CTelemetryPage::OnCopyBank()
 {
     // What the page shows is copied: a period typed just before the click counts.
     DoDataExchange(true);
-    g_settings.CopyBank();
+    m_settings.CopyBank();
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class CSettings;
+
 namespace Ui {
 class TelemetryPage;
 }
@@ -14,7 +16,8 @@ class TelemetryPage;
 class CTelemetryPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CTelemetryPage(QWidget *parent = nullptr);
+    // The page edits the current bank of `settings`, which must outlive it.
+    explicit CTelemetryPage(CSettings &settings, QWidget *parent = nullptr);
     ~CTelemetryPage() override;
 
     void DoDataExchange(bool store) override;
@@ -31,5 +34,6 @@ private:
     void OnBank(int32_t bank);
     void OnCopyBank();
 
+    CSettings &m_settings;
     std::unique_ptr<Ui::TelemetryPage> m_ui;
 };
