@@ -56,16 +56,6 @@ class TestSettingsText : public QObject {
     QString Path(const char *name) const { return m_dir.filePath(name); }
 
 private slots:
-    // Every test works on models of its own: the global one must come out of each untouched.
-    void cleanup()
-    {
-        QCOMPARE(Bytes(g_settings.SettingsText()), Golden("banks-defaults.txt"));
-        QCOMPARE(Counts(g_settings.DeviceParse()), QList<int>({0, 0, 0}));
-        QCOMPARE(g_settings.DeviceParse().bank, 0);
-        QCOMPARE(g_settings.DeviceWrite().bank, 0);
-        QCOMPARE(g_settings.DeviceWrite().index, 0);
-    }
-
     void defaultsText()
     {
         const QByteArray golden = Golden("banks-defaults.txt");
