@@ -3,7 +3,8 @@
 // open fails, then one record per poll: a control byte (read error, write error, how much a
 // write is taken, output held in the driver) and the bytes that arrive before that poll.
 // Invariants: every poll returns; the state stays in 0..11; the debug line, which shows the
-// last received line, stays bounded; no "Complete" is claimed once the port has failed.
+// last received line, stays bounded; no "Complete" is claimed once the port has failed; once a
+// firmware load has ended, nothing more goes to the port.
 
 #include "DeviceLink.h"
 #include "Settings.h"
@@ -53,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     line->openFails = data[1] & 1;
     CSettings settings, readBack;
     CDeviceLink link(settings);
+    const bool loading = data[0] % 4 == 3;
     switch (data[0] % 4) {
     case 0: link.StartRead("COM1"); break;
     case 1: link.StartWrite("COM1"); break;
@@ -84,7 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         if (!line->holdOutput)
             line->Drain();
+        const size_t writesBefore = line->writes.size();
         link.Poll();
+        if (loading && !link.IsRunning() && line->writes.size() > writesBefore)
+            std::abort();
         const int32_t state = int32_t(link.State());
         if (state < 0 || state > 11)
             std::abort();

@@ -524,7 +524,10 @@ void CDeviceLink::LoaderAnswer(char byte)
         m_strStatus = text;
         return;
     }
+    // The loader's last word: nothing may follow it (after '*' the new firmware runs, after an
+    // error the loader takes no more), so what the port has not yet taken of a chunk is dropped.
     CloseFirmwareFile();
+    m_strTxPending.clear();
     if (byte == '*') {
         Finish(LinkState::Idle, LinkOutcome::Completed);
         m_strStatus = "Firmware update complete";

@@ -68,10 +68,30 @@ std::string CheckRecord(std::string_view record, bool &endOfFile)
     return {};
 }
 
+// Without a DOS end-of-file mark (0x1A) that closes the text, and the line end or blanks after
+// it: some tools still append one after the end-of-file record, and the bootloader ignores
+// whatever follows that record. A mark anywhere else stays in and is refused.
+std::string_view WithoutEndMark(std::string_view content)
+{
+    size_t end = content.size();
+    while (end > 0 && IsBlank(content[end - 1]))
+        --end;
+    return end > 0 && content[end - 1] == '\x1A' ? content.substr(0, end - 1) : content;
+}
+
+// A record line without the blanks and tabs that some tools leave before its line end.
+std::string_view WithoutTrailingBlanks(std::string_view line)
+{
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
+    return line;
+}
+
 } // namespace
 
 std::string CheckFirmware(std::string_view content)
 {
+    content = WithoutEndMark(content);
     size_t start = 0;
     while (start < content.size() && IsBlank(content[start]))
         ++start;
@@ -89,7 +109,7 @@ std::string CheckFirmware(std::string_view content)
         size_t end = pos;
         while (end < content.size() && content[end] != '\r' && content[end] != '\n')
             ++end;
-        const std::string_view line = content.substr(pos, end - pos);
+        const std::string_view line = WithoutTrailingBlanks(content.substr(pos, end - pos));
         if (!line.empty()) {
             std::string problem;
             if (ended)

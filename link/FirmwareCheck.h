@@ -2,8 +2,10 @@
 
 // A firmware file is checked before the device is asked to erase its code. Intel HEX text (the
 // first byte that is not blank is ':') is checked whole: every record's characters, length
-// and checksum, a known record type, one end-of-file record and nothing after it but line
-// ends. Other files are the device's business and pass unchecked.
+// and checksum, a known record type, one end-of-file record and nothing after it but blank
+// lines and a DOS end-of-file mark (0x1A). Blanks and tabs before a line end, and blank lines,
+// are let pass, as common tools write them. Other files are the device's business and pass
+// unchecked.
 
 #include <string>
 #include <string_view>

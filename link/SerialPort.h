@@ -65,10 +65,22 @@ struct PortListing {
     bool usb = false;         // the system knows a USB vendor for it
 };
 
-// What to tell a user about a port `name` that did not open: "COM3 (/dev/ttyUSB0): busy:
-// another program holds the port", "COM9: no such port; 2 serial ports present", permission
-// with the group that owns the device and "log in again".
+// What to tell a user about a port `name` that did not open: "COM3 (/dev/ttyUSB0): busy: held
+// by ModemManager (pid 812)" (or "busy: another program holds the port" where the holder
+// cannot be read), "COM9: no such port; 2 serial ports present", permission with the group
+// that owns the device and "log in again".
 std::string DescribeOpenFailure(const std::string &name, const PortError &error);
+
+// A program that has a device open.
+struct PortHolder {
+    int64_t pid = 0;
+    std::string name;  // the short name the system keeps for the process ("ModemManager")
+};
+
+// The programs that have the device at `path` open, in order of pid, as far as the system
+// lets them be read (Linux: the open files under /proc); empty where none can be read, and on
+// other systems.
+std::vector<PortHolder> PortHolders(const std::string &path);
 
 // The ports present, in COMn order.
 std::vector<PortListing> ListSerialPorts();

@@ -3,6 +3,7 @@
 #include "SerialPort.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -17,6 +18,10 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <dirent.h>
+#include <sys/stat.h>
 #endif
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -267,6 +272,87 @@ void SortInComOrder(std::vector<PortListing> &ports)
     });
 }
 
+namespace {
+
+// "ModemManager (pid 812)", several joined by commas; a few are enough to act on.
+std::string DescribeHolders(const std::vector<PortHolder> &holders)
+{
+    constexpr size_t kNamed = 3;
+    std::string text;
+    for (size_t i = 0; i < holders.size() && i < kNamed; ++i) {
+        if (i > 0)
+            text += ", ";
+        text += (holders[i].name.empty() ? "a program" : holders[i].name) + " (pid "
+                + std::to_string(holders[i].pid) + ")";
+    }
+    if (holders.size() > kNamed)
+        text += " and " + std::to_string(holders.size() - kNamed) + " more";
+    return text;
+}
+
+#ifdef Q_OS_LINUX
+// Whether process `pid` has the character device `device` open. Each open file shows under
+// /proc/PID/fd as a link to the file; only links into /dev are followed (a file on a network
+// share that hangs must not hold the window), and by device number, so that a port opened by
+// another name (/dev/serial/by-id/...) is found too. Another user's processes cannot be read.
+bool HoldsDevice(const std::string &pid, dev_t device)
+{
+    const std::string folder = "/proc/" + pid + "/fd";
+    DIR *fds = ::opendir(folder.c_str());
+    if (!fds)
+        return false;
+    bool holds = false;
+    while (!holds) {
+        const dirent *fd = ::readdir(fds);
+        if (!fd)
+            break;
+        const std::string link = folder + '/' + fd->d_name;
+        char target[16];
+        struct stat file {};
+        holds = ::readlink(link.c_str(), target, sizeof target) > 5 && std::strncmp(target, "/dev/", 5) == 0
+                && ::stat(link.c_str(), &file) == 0 && S_ISCHR(file.st_mode) && file.st_rdev == device;
+    }
+    ::closedir(fds);
+    return holds;
+}
+
+std::string ProcessName(const std::string &pid)
+{
+    QFile comm(QString::fromStdString("/proc/" + pid + "/comm"));
+    if (!comm.open(QIODevice::ReadOnly))
+        return {};
+    return Local8Bit(QString::fromLocal8Bit(comm.readLine(256)).trimmed());
+}
+#endif
+
+} // namespace
+
+std::vector<PortHolder> PortHolders(const std::string &path)
+{
+    std::vector<PortHolder> holders;
+#ifdef Q_OS_LINUX
+    struct stat device {};
+    if (path.empty() || ::stat(path.c_str(), &device) != 0 || !S_ISCHR(device.st_mode))
+        return holders;
+    DIR *proc = ::opendir("/proc");
+    if (!proc)
+        return holders;
+    while (const dirent *entry = ::readdir(proc)) {
+        const std::string pid = entry->d_name;
+        if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        if (HoldsDevice(pid, device.st_rdev))
+            holders.push_back({std::stoll(pid), ProcessName(pid)});
+    }
+    ::closedir(proc);
+    std::sort(holders.begin(), holders.end(),
+              [](const PortHolder &a, const PortHolder &b) { return a.pid < b.pid; });
+#else
+    (void)path;
+#endif
+    return holders;
+}
+
 std::string DescribeOpenFailure(const std::string &name, const PortError &error)
 {
     std::string text = error.path.empty() || error.path == name ? name : name + " (" + error.path + ")";
@@ -286,6 +372,10 @@ std::string DescribeOpenFailure(const std::string &name, const PortError &error)
         break;
     }
     case PortErrorKind::Busy:
+        if (const std::string holders = DescribeHolders(PortHolders(error.path)); !holders.empty()) {
+            text += "busy: held by " + holders;
+            break;
+        }
         text += "busy: another program holds the port";
         if (!error.text.empty())
             text += " (" + error.text + ")";

@@ -3,8 +3,9 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
           libqt6svg6 xvfb xauth fonts-dejavu-core
-          # the install test's validators, and dpkg-shlibdeps for the package's dependencies
-          desktop-file-utils appstream dpkg-dev)
+          # the install test's validators, dpkg-shlibdeps for the package's dependencies and
+          # lintian for the package
+          desktop-file-utils appstream dpkg-dev lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

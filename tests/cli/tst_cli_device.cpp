@@ -328,7 +328,9 @@ private slots:
                                                              "rezar-cli: COM250: no such port; ",
                                                              " serial ports present (see rezar-cli ports)\n"};
         QTest::newRow("busy") << QStringList{"read", "PTY"} << true << 1
-                              << QStringList{"Failed to open Com port PTY\n", ": busy: another program holds the port"};
+                              << QStringList{"Failed to open Com port PTY\n",
+                                             ": busy: held by tst_cli_device (pid "
+                                                 + QString::number(QCoreApplication::applicationPid()) + ")\n"};
         QTest::newRow("firmware missing") << QStringList{"flash", "PTY", "/nonexistent/fw.qwn"} << false << 1
                                           << QStringList{"Couldn't open file /nonexistent/fw.qwn\n"};
         QTest::newRow("broken firmware") << QStringList{"flash", "PTY", "BADHEX"} << false << 1

@@ -13,16 +13,23 @@ private slots:
     {
         QTest::addColumn<QString>("chip");
         QTest::addColumn<QByteArray>("found");
-        QTest::newRow("1284") << "1284" << QByteArray("| Found 1284 based Quillwren - Quillwren v1.2c bootloader\n");
-        QTest::newRow("644") << "644" << QByteArray("| Found 644 based Quillwren - Quillwren v1.2b bootloader\n");
+        QTest::addColumn<bool>("asToolsWriteIt");
+        QTest::newRow("1284") << "1284" << QByteArray("| Found 1284 based Quillwren - Quillwren v1.2c bootloader\n")
+                              << false;
+        // Blanks before the line ends, a blank line and a DOS end-of-file mark, sent as they are.
+        QTest::newRow("644, file as tools write it")
+            << "644" << QByteArray("| Found 644 based Quillwren - Quillwren v1.2b bootloader\n") << true;
     }
 
     void flashDeliversTheExactBytes()
     {
         QFETCH(QString, chip);
         QFETCH(QByteArray, found);
+        QFETCH(bool, asToolsWriteIt);
         // Several 2048-byte chunks, the last one short.
-        const QByteArray firmware = MakeFirmware(5000);
+        QByteArray firmware = MakeFirmware(5000);
+        if (asToolsWriteIt)
+            firmware = firmware.replace("\r\n", " \t\r\n").insert(0, "\r\n") + "\x1A";
         const QString path = WriteFile(m_dir.filePath("firmware.qwn"), firmware);
         const QString kept = m_dir.filePath("kept-" + chip + ".hex");
 

@@ -16,7 +16,8 @@ struct Run {
 };
 
 // Runs PROGRAM as on a machine with no display: no DISPLAY, no Wayland, no platform chosen.
-Run RunWithoutDisplay(const QString &program, const QStringList &args, const QString &workDir = {})
+Run RunWithoutDisplay(const QString &program, const QStringList &args, const QString &workDir = {},
+                      int timeoutMs = 30000)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
@@ -26,7 +27,7 @@ Run RunWithoutDisplay(const QString &program, const QStringList &args, const QSt
     if (!workDir.isEmpty())
         p.setWorkingDirectory(workDir);
     p.start(program, args);
-    if (!p.waitForFinished(30000)) {
+    if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
         return {};
@@ -271,6 +272,26 @@ private slots:
         QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
         // desktop-file-validate passes with hints; a hint is a fault here too.
         QVERIFY2(!r.out.contains("hint:") && !r.out.contains("warning:"), qPrintable(r.out));
+    }
+
+    // The Debian package as cpack makes it: lintian finds no error and no warning in it (the
+    // informational tags may stay). Its copyright file, changelog and compressed manual pages
+    // are what lintian asks for.
+    void debianPackagePassesLintian()
+    {
+        const QString lintian = QStandardPaths::findExecutable("lintian");
+        if (lintian.isEmpty() || QStandardPaths::findExecutable("dpkg-shlibdeps").isEmpty())
+            QSKIP("lintian or dpkg-shlibdeps is not installed (tools/setup.sh installs them)");
+        const QString out = m_root.filePath("package");
+        constexpr int kPackagingMs = 240000;
+        const Run pack = RunWithoutDisplay(REZAR_CPACK, {"-G", "DEB", "--config", REZAR_BUILD_DIR "/CPackConfig.cmake",
+                                                         "-B", out}, {}, kPackagingMs);
+        QVERIFY2(pack.exitCode == 0, qPrintable(pack.out + pack.err));
+        const QStringList debs = QDir(out).entryList({"*.deb"});
+        QCOMPARE(debs.size(), 1);
+        const Run lint = RunWithoutDisplay(lintian, {"--fail-on", "error,warning", QDir(out).filePath(debs[0])},
+                                           {}, kPackagingMs);
+        QVERIFY2(lint.exitCode == 0, qPrintable(lint.out + lint.err));
     }
 
     void manualListsTheProgramsOptions_data()

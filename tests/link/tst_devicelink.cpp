@@ -377,23 +377,29 @@ private slots:
         QTest::addColumn<LinkOutcome>("outcome");
         QTest::addColumn<std::string>("reason");
         QTest::addColumn<int>("chunks");
+        QTest::addColumn<int>("portTakes");  // bytes per write the port takes; -1: all
         QTest::newRow("early end") << std::string("*") << std::string("Firmware update complete")
-                                   << LinkOutcome::Completed << std::string() << 1;
+                                   << LinkOutcome::Completed << std::string() << 1 << -1;
         QTest::newRow("error letter") << std::string("E.") << std::string("Firmware update Error E")
-                                      << LinkOutcome::Failed << std::string("0x45") << 1;
+                                      << LinkOutcome::Failed << std::string("0x45") << 1 << -1;
         QTest::newRow("tilde") << std::string("~") << std::string("Firmware update Error ~")
-                               << LinkOutcome::Failed << std::string("0x7E") << 1;
+                               << LinkOutcome::Failed << std::string("0x7E") << 1 << -1;
         // Bytes that would not show are shown by their code.
         QTest::newRow("CR") << std::string("\r") << std::string("Firmware update Error 0x0D")
-                            << LinkOutcome::Failed << std::string("0x0D") << 1;
+                            << LinkOutcome::Failed << std::string("0x0D") << 1 << -1;
         QTest::newRow("LF") << std::string("\n") << std::string("Firmware update Error 0x0A")
-                            << LinkOutcome::Failed << std::string("0x0A") << 1;
+                            << LinkOutcome::Failed << std::string("0x0A") << 1 << -1;
         QTest::newRow("NUL") << std::string(1, '\0') << std::string("Firmware update Error 0x00")
-                             << LinkOutcome::Failed << std::string("0x00") << 1;
+                             << LinkOutcome::Failed << std::string("0x00") << 1 << -1;
         QTest::newRow("DEL") << std::string("\x7F") << std::string("Firmware update Error 0x7F")
-                             << LinkOutcome::Failed << std::string("0x7F") << 1;
+                             << LinkOutcome::Failed << std::string("0x7F") << 1 << -1;
         QTest::newRow("high byte") << std::string("\xE5") << std::string("Firmware update Error 0xE5")
-                                   << LinkOutcome::Failed << std::string("0xE5") << 1;
+                                   << LinkOutcome::Failed << std::string("0xE5") << 1 << -1;
+        // The port took half a chunk: the other half is dropped, not offered after the answer.
+        QTest::newRow("end, chunk part-taken") << std::string("*") << std::string("Firmware update complete")
+                                               << LinkOutcome::Completed << std::string() << 1 << 1024;
+        QTest::newRow("error, chunk part-taken") << std::string("\x04") << std::string("Firmware update Error 0x04")
+                                                 << LinkOutcome::Failed << std::string("0x04") << 1 << 1024;
     }
     void loaderAnswers()
     {
@@ -402,6 +408,8 @@ private slots:
         QFETCH(LinkOutcome, outcome);
         QFETCH(std::string, reason);
         QFETCH(int, chunks);
+        QFETCH(int, portTakes);
+        m_line->writeLimit = portTakes;
         ToSending(Firmware(5000));
         Link().Poll();
         m_line->Arrive(answer);
@@ -415,6 +423,8 @@ private slots:
             QVERIFY2(Link().OutcomeReason().find(reason) != std::string::npos, Link().OutcomeReason().c_str());
         QVERIFY(!Link().IsFirmwareFileOpen());
         QCOMPARE(int(m_line->writes.size()), chunks);  // the rest of the file is not sent
+        if (portTakes > 0)
+            QCOMPARE(int(m_line->Written().size()), portTakes);
     }
 
     // The largest file taken: its count of bytes times 100 is far beyond 32 bits' reach for

@@ -39,6 +39,12 @@ private slots:
         QTest::newRow("lower case digits") << Lines({":0400000001020304f2", kEnd}) << ok;
         QTest::newRow("no line end at the end") << kData1 + "\r\n" + kEnd << ok;
         QTest::newRow("blank lines") << "\r\n\r\n" + Lines({kData1, "", kEnd}) + "\r\n" << ok;
+        // As common tools write them: blanks before the line end, a DOS end-of-file mark.
+        QTest::newRow("blanks and tabs after records") << Lines({kData1 + " ", kData2 + "\t \t", " \t", kEnd + " "})
+                                                       << ok;
+        QTest::newRow("end mark on its own line") << Lines({kData1, kEnd, "\x1A"}) << ok;
+        QTest::newRow("end mark, no line end") << Lines({kData1, kEnd}) + "\x1A" << ok;
+        QTest::newRow("end mark right after the end record") << Lines({kData1, kEnd + "\x1A"}) << ok;
         QTest::newRow("every known type")
             << Lines({":020000021000EC", ":0400000300003800C1", ":02000004FFFFFC", ":04000005000000CD2A", kEnd}) << ok;
         QTest::newRow("not hex: binary") << std::string("\x0c\x94\x00\x01\x02", 5) << ok;
@@ -51,8 +57,14 @@ private slots:
                                                         << std::string("line 4: checksum is 0xF6, the record says 0xF7");
         QTest::newRow("bad character") << Lines({":04000000010203G4F2", kEnd})
                                        << std::string("line 1: bad character 'G' in column 16");
-        QTest::newRow("trailing blank") << Lines({kData1 + " ", kEnd})
-                                        << std::string("line 1: bad character 0x20 in column 20");
+        QTest::newRow("blank inside a record") << Lines({":04000000 01020304F2", kEnd})
+                                               << std::string("line 1: bad character 0x20 in column 10");
+        QTest::newRow("blank before a record") << Lines({kData1, " " + kData2, kEnd})
+                                               << std::string("line 2: bad character 0x20 in column 1, where a record starts with ':'");
+        QTest::newRow("end mark before the end record") << Lines({kData1, "\x1A", kEnd})
+                                                        << std::string("line 2: bad character 0x1A in column 1, where a record starts with ':'");
+        QTest::newRow("text after the end mark") << Lines({kData1, kEnd, "\x1A", "garbage"})
+                                                 << std::string("line 3: data after the end-of-file record");
         QTest::newRow("no colon") << Lines({kData1, "0100040005F6", kEnd})
                                   << std::string("line 2: bad character '0' in column 1, where a record starts with ':'");
         QTest::newRow("odd length") << Lines({":0400000001020304F", kEnd})

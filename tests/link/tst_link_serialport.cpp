@@ -55,15 +55,23 @@ private slots:
         link.ClosePort();
     }
 
+    // The busy port names its holder: this test, through the first link (the master end it
+    // holds is another device).
     void openIsExclusive()
     {
         PtyPeer peer;
+        QVERIFY(PortHolders(peer.path).empty());
         CDeviceLink first(m_model), second(m_model);
         QVERIFY(first.OpenPort(peer.path));
         QVERIFY(!second.OpenPort(peer.path));
         QVERIFY(!second.IsPortOpen());
         QCOMPARE(second.LastOpenError().kind, PortErrorKind::Busy);
+        // The system keeps 15 bytes of a process's name.
+        const std::string self = QCoreApplication::applicationName().left(15).toStdString() + " (pid "
+                                 + std::to_string(QCoreApplication::applicationPid()) + ")";
+        QCOMPARE(DescribeOpenFailure(peer.path, second.LastOpenError()), peer.path + ": busy: held by " + self);
         first.ClosePort();
+        QVERIFY(PortHolders(peer.path).empty());
         QVERIFY(second.OpenPort(peer.path));
         second.ClosePort();
     }
