@@ -28,3 +28,9 @@ set_tests_properties(tst_sheet_fit_800x480 PROPERTIES LABELS ui TIMEOUT 120 ENVI
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-800x480.json;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:print_suppressions=0")
 set_tests_properties(tst_sheet_fit_scale2 PROPERTIES LABELS ui TIMEOUT 120 ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-1280x1024.json;QT_SCALE_FACTOR=2;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:print_suppressions=0")
+
+# The settings help names each setting as its form does; the forms are built from their
+# generated classes alone.
+rezar_add_test(tst_settinghelp_forms SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settinghelp_forms.cpp
+  LIBS rezar_settings Qt6::Widgets LABELS ui)
+set_target_properties(tst_settinghelp_forms PROPERTIES AUTOUIC_SEARCH_PATHS ${CMAKE_SOURCE_DIR}/res)
