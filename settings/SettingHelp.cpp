@@ -144,7 +144,8 @@ const std::array<SettingHelp, kSettingCount> g_settingHelp = {{
      QT_TRANSLATE_NOOP("SettingHelp",
           "Turns on SmartBeaconing: the station reports more often when it is fast or "
           "turning and less often when it is slow, by the SmartBeaconing settings instead "
-          "of the fixed report period. Turning it on here turns time slotting off.")},
+          "of the fixed report period. On the Position Timing page, turning it on turns "
+          "time slotting off.")},
     {"sbtangle", kPositionTiming,
      QT_TRANSLATE_NOOP("SettingHelp", "Min Turn Angle (SBTANGLE)"), kDegrees,
      QT_TRANSLATE_NOOP("SettingHelp",
@@ -181,7 +182,7 @@ const std::array<SettingHelp, kSettingCount> g_settingHelp = {{
     {"ents", kPositionTiming, QT_TRANSLATE_NOOP("SettingHelp", "Enable (ENTS)"), kNoUnit,
      QT_TRANSLATE_NOOP("SettingHelp",
           "Turns on time slotting: the station sends its reports in its own time slot, set "
-          "by the offset, so that stations sharing a channel take turns. Turning it on here "
+          "by the offset, so that stations sharing a channel take turns. Turning it on "
           "turns SmartBeaconing off.")},
     {"tsoffset", kPositionTiming, QT_TRANSLATE_NOOP("SettingHelp", "Offset (TSOFFSET)"), kSeconds,
      QT_TRANSLATE_NOOP("SettingHelp",
@@ -205,7 +206,7 @@ const std::array<SettingHelp, kSettingCount> g_settingHelp = {{
     {"wyptxt", kGps,
      QT_TRANSLATE_NOOP("SettingHelp", "Send Waypoints to TEXT Ports (WYPTXT)"), kNoUnit,
      QT_TRANSLATE_NOOP("SettingHelp",
-          "When checked, the waypoints are also sent to the serial ports in TEXT mode.")},
+          "When checked, the waypoints are sent to the serial ports in TEXT mode.")},
     {"pavpen", kGps,
      QT_TRANSLATE_NOOP("SettingHelp", "Enable PAVP Mode for GPS Messages (PAVPEN)"), kNoUnit,
      QT_TRANSLATE_NOOP("SettingHelp",
@@ -243,8 +244,9 @@ const std::array<SettingHelp, kSettingCount> g_settingHelp = {{
           "this is not 0.")},
     {"btext", kBeacon, QT_TRANSLATE_NOOP("SettingHelp", "BTEXT"), kNoUnit,
      QT_TRANSLATE_NOOP("SettingHelp",
-          "The text of the beacon. Its first character is the APRS data type, such as > for "
-          "a status text in the default.")},
+          "The text of the beacon, which can be changed only while Beacon Report Period is "
+          "not 0. In APRS the first character of a packet's text names its type, such as > "
+          "for a status as in the default.")},
     {"alias1", kBeacon, QT_TRANSLATE_NOOP("SettingHelp", "ALIAS1"), kNoUnit,
      QT_TRANSLATE_NOOP("SettingHelp",
           "A digipeater alias: a name the device answers to as a digipeater, relaying "
@@ -261,8 +263,8 @@ const std::array<SettingHelp, kSettingCount> g_settingHelp = {{
           "appears anywhere later in the path, not only in the next unused hop.")},
     {"digiid", kBeacon, QT_TRANSLATE_NOOP("SettingHelp", "DIGI ID"), kNoUnit,
      QT_TRANSLATE_NOOP("SettingHelp",
-          "When the device relays a packet, it puts its own callsign into the path, so that "
-          "others see which digipeater relayed it.")},
+          "When checked, a packet the device relays carries the device's own callsign in "
+          "its path, so that others see which digipeater relayed it.")},
     {"digimy", kBeacon, QT_TRANSLATE_NOOP("SettingHelp", "DIGIMY"), kNoUnit,
      QT_TRANSLATE_NOOP("SettingHelp",
           "When checked, the device also relays packets whose path names this station's own "
