@@ -37,3 +37,9 @@ endforeach()
 if(UNIX)
   target_compile_definitions(tst_comms_sim PRIVATE REZAR_TEST_SHARED_MODEL)
 endif()
+
+# The settings help names each setting as its form does; the forms are built from their
+# generated classes alone.
+rezar_add_test(tst_settinghelp_forms SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settinghelp_forms.cpp
+  LIBS rezar_settings Qt6::Widgets LABELS ui)
+set_target_properties(tst_settinghelp_forms PROPERTIES AUTOUIC_SEARCH_PATHS ${CMAKE_SOURCE_DIR}/res)
