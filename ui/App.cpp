@@ -14,7 +14,7 @@ bool CQuillwrenAlphaConfigApp::InitInstance()
     QCoreApplication::setOrganizationName("Quillwren");
     QCoreApplication::setApplicationName("rezar-config");
 
-    CSheet sheet;
+    CSheet sheet(m_comms);
     sheet.DoModal();
     return false;
 }

@@ -49,8 +49,9 @@ bool SameBanks(const CSettings &a, const CSettings &b)
 
 } // namespace
 
-CSheet::CSheet()
+CSheet::CSheet(const CommsOptions &comms)
     : CPropertySheet("Quillwren Rezar Configuration"),
+      m_pLink(std::make_unique<CDeviceLink>(g_settings, comms.ports)),
       m_pBasicPage(std::make_unique<CBasicPage>()),
       m_pPortsPage(std::make_unique<CPortsPage>()),
       m_pPositionPage(std::make_unique<CPositionPage>()),
@@ -60,7 +61,7 @@ CSheet::CSheet()
       m_pTelemetryPage(std::make_unique<CTelemetryPage>()),
       m_pPacketPage(std::make_unique<CPacketPage>()),
       m_pDisplayPage(std::make_unique<CDisplayPage>()),
-      m_pCommsPage(std::make_unique<CCommsPage>()),
+      m_pCommsPage(std::make_unique<CCommsPage>(g_settings, *m_pLink, comms)),
       m_pBaseline(std::make_unique<CSettings>(g_settings))
 {
     setObjectName("sheet");

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "CommsPage.h"
 #include "PropertySheet.h"
 
 #include <memory>
 
 class CBasicPage;
 class CBeaconPage;
-class CCommsPage;
+class CDeviceLink;
 class CSettings;
 class CDisplayPage;
 class CGPSPage;
@@ -22,7 +23,8 @@ class QPushButton;
 class CSheet : public CPropertySheet {
     Q_OBJECT
 public:
-    CSheet();
+    // `comms`: what the command line asked of the Comms page (its port, traced ports).
+    explicit CSheet(const CommsOptions &comms = CommsOptions());
     ~CSheet() override;
 
     // True when the settings differ from those last read from the device, written to it,
@@ -58,6 +60,8 @@ private:
     // The bank page reports the bank it shows; the label follows it from any tab.
     void OnBankChanged(int bank);
 
+    // The device link on the window's settings, the Comms page's; it outlives the pages.
+    std::unique_ptr<CDeviceLink> m_pLink;
     std::unique_ptr<CBasicPage> m_pBasicPage;
     std::unique_ptr<CPortsPage> m_pPortsPage;
     std::unique_ptr<CPositionPage> m_pPositionPage;

@@ -125,12 +125,12 @@ public:
 
     // Fresh model (defaults, bank 0) and a new shown sheet, on the "Basic" tab unless told to
     // keep what an earlier one remembered.
-    explicit SheetFixture(Remembered remembered = Remembered::Forget)
+    explicit SheetFixture(Remembered remembered = Remembered::Forget, const CommsOptions &comms = CommsOptions())
     {
         if (remembered == Remembered::Forget)
             RememberedStore()->clear();
         g_settings = CSettings();
-        sheet = std::make_unique<CSheet>();
+        sheet = std::make_unique<CSheet>(comms);
         sheet->show();
     }
     ~SheetFixture()

@@ -4,6 +4,7 @@
 
 #include "CommsPage.h"
 #include "DeviceLink.h"
+#include "LinkText.h"
 #include "Settings.h"
 #include "support/FakeSerialPort.h"
 #include "support/SheetFixture.h"
@@ -83,9 +84,8 @@ private slots:
     void init()
     {
         folders.Renew();
-        line = InstallFakeSerial();
-
-        f = std::make_unique<SheetFixture>();
+        line = std::make_shared<FakeSerialLine>();
+        f = std::make_unique<SheetFixture>(SheetFixture::Remembered::Forget, CommsOptions{QString(), FakePorts(line)});
         page = f->Page<CCommsPage>();
         requests.clear();
         answer.clear();
@@ -102,7 +102,6 @@ private slots:
     {
         f.reset();
         QVERIFY(!line->open);  // the page's link let its port go with the page
-        RemoveFakeSerial();
     }
 
     void formControls()
@@ -171,7 +170,7 @@ private slots:
 
     void statusLinesFollowTheLink()
     {
-        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
+        QCOMPARE(LinkText::StatusBytes(Link().Status()), std::string(kFirstStatus));
         // Until the first tick the lines keep their captions.
         QCOMPARE(status->text(), QString("Status"));
         QCOMPARE(debug->text(), QString("Status Debug"));
@@ -232,7 +231,7 @@ private slots:
             return;
         // Cancel: no port opened, no status changed.
         QVERIFY(line->opens.empty());
-        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
+        QCOMPARE(LinkText::StatusBytes(Link().Status()), std::string(kFirstStatus));
 
         const QString firmware = WriteAll(dir.filePath("code.qwn"), ":00000001FF\r\n");
         answer = firmware;
@@ -298,7 +297,9 @@ private slots:
     {
         QFETCH(bool, save);
         QFETCH(QString, reason);
-        Link().SetStatus("Read Complete", "DONE : 0 ignored, 198 parsed, 3 changed");
+        Link().HandleLine("DONE : 0 ignored, 198 parsed, 3 changed\r");
+        page->OnPollTimer();
+        QCOMPARE(debug->text(), QString("DONE : 0 ignored, 198 parsed, 3 changed"));
         const CBank before = g_settings.m_bank0;
         const QString path = dir.filePath("missing/settings1.txt");
         answer = path;
@@ -317,7 +318,7 @@ private slots:
         SheetFixture::Click(Button("loadSettingsButton"));
         SheetFixture::Click(Button("saveSettingsButton"));
         QCOMPARE(requests.size(), size_t(2));
-        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
+        QCOMPARE(LinkText::StatusBytes(Link().Status()), std::string(kFirstStatus));
         QCOMPARE(g_settings.SettingsText(), text);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
     }
