@@ -196,7 +196,7 @@ private slots:
         cli.Start(args);
         EnterMenu(device, cli, "EXPORT\r");
         device.Send(Listing(DeviceSettings()) + "NONSENSE\r\n");
-        // The read ends after ten silent polls (counted in the link's and the driver's suites).
+        // The read ends after ten silent polls (counted in the link's suite).
         QCOMPARE(cli.Finish(), 0);
         QVERIFY(cli.err.contains("Entered Command Menu - Reading settings\nRead Complete\n"));
         QVERIFY2(cli.err.contains("DONE : 1 ignored, 198 parsed, 2 changed"), cli.err);
@@ -243,7 +243,7 @@ private slots:
         Cli cli;
         cli.Start({"write", QString::fromStdString(device.path), settings});
         EnterMenu(device, cli, "");
-        // 200 lines, two per poll: the driver's suite counts the polls.
+        // 200 lines, two per poll: the link's suite counts the polls.
         const std::string sent = device.Receive(expected.size(), 30000);
         QCOMPARE(sent, expected);
         QCOMPARE(cli.Finish(), 0);
@@ -294,7 +294,7 @@ private slots:
         device.Send("??\r\nBootloader Quillwren v1.2c\r\n");
         QCOMPARE(device.Receive(1, 3000), std::string("s"));
         // The erase is given sixty silent polls before the first byte goes out (counted in the
-        // driver's suite).
+        // link's suite).
         std::string got = device.Receive(1, 10000);
         got += device.Receive(size_t(firmware.size()) - 1, 5000);
         QCOMPARE(QByteArray::fromStdString(got), firmware);
