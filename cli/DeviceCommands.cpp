@@ -1,18 +1,19 @@
-// rezar-cli ports, read, write and flash: the Comms page's device link, polled from a loop.
+// rezar-cli ports, read, write and flash: the Comms page's device link and operation driver,
+// ticked from a loop. Each command has a settings model of its own.
 
 #include "DeviceCommands.h"
 
 #include "FileCommands.h"
 #include "DeviceLink.h"
-#include "History.h"
+#include "LinkText.h"
+#include "OperationDriver.h"
 #include "Settings.h"
 #include "TraceSerialPort.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryFile>
-#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,6 +27,12 @@ namespace {
 
 // Settings lines of a full listing (both banks).
 constexpr int kFullListing = 2 * kSettingCount;
+
+// rezar-cli's own words, in the system's encoding for the terminal.
+std::string Text(const QString &text)
+{
+    return LinkText::ToSystem(text);
+}
 
 bool IsTerminal(std::FILE *stream)
 {
@@ -41,8 +48,9 @@ bool IsTerminal(std::FILE *stream)
 // transfer goes through (settings received or sent, firmware bytes) are one progress line.
 class CReporter {
 public:
-    CReporter(const CDeviceLink &link, const CliOptions &options)
-        : m_link(link), m_bVerbose(options.verbose), m_bBar(!options.verbose && IsTerminal(stderr))
+    CReporter(const COperationDriver &driver, const CliOptions &options)
+        : m_driver(driver), m_link(driver.Link()), m_bVerbose(options.verbose),
+          m_bBar(!options.verbose && IsTerminal(stderr))
     {
     }
     ~CReporter() { EndBar(); }
@@ -52,8 +60,8 @@ public:
     {
         bool changed = false;
         const LinkProgress progress = m_link.Progress();
-        const bool transfer = m_bBar && InTransfer() && progress.total > 0;
-        const std::string status = m_link.GetStatus();
+        const bool transfer = m_bBar && m_driver.InTransfer() && progress.total > 0;
+        const std::string status = LinkText::StatusBytes(m_link.Status());
         if (status != m_strStatus) {
             m_strStatus = status;
             changed = true;
@@ -61,12 +69,12 @@ public:
             if (!transfer)
                 Line(status);
         }
-        const std::string debug = m_link.GetStatusDebug();
+        const std::string debug = LinkText::NoteBytes(m_link.Note());
         if (debug != m_strDebug) {
             m_strDebug = debug;
             changed = true;
             if (m_bVerbose)
-                Line("  | " + EscapedBytes(TrimLineEnd(debug)));
+                Line("  | " + EscapedBytes(debug));
         }
         if (progress.done != m_progress.done || progress.total != m_progress.total) {
             m_progress = progress;
@@ -80,18 +88,6 @@ public:
     const std::string &Debug() const { return m_strDebug; }
 
 private:
-    bool InTransfer() const
-    {
-        const LinkState state = m_link.State();
-        return state == LinkState::ReadReceiving || state == LinkState::WriteSending
-               || state == LinkState::LoaderSending;
-    }
-    static std::string TrimLineEnd(std::string text)
-    {
-        while (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
-            text.pop_back();
-        return text;
-    }
     void Line(const std::string &text)
     {
         EndBar();
@@ -106,9 +102,9 @@ private:
         std::cerr << "\r[" << std::string(size_t(filled), '#') << std::string(size_t(kWidth - filled), '.')
                   << "] " << percent << "%  " << m_progress.done;
         if (m_link.State() == LinkState::LoaderSending)
-            std::cerr << " bytes";
+            std::cerr << Text(QCoreApplication::translate("DeviceCommands", " bytes"));
         else
-            std::cerr << " of " << m_progress.total << " lines";
+            std::cerr << Text(QCoreApplication::translate("DeviceCommands", " of %1 lines").arg(m_progress.total));
         std::cerr << "\x1b[K" << std::flush;
         m_bBarShown = true;
     }
@@ -119,6 +115,7 @@ private:
         m_bBarShown = false;
     }
 
+    const COperationDriver &m_driver;
     const CDeviceLink &m_link;
     bool m_bVerbose;
     bool m_bBar;
@@ -133,21 +130,30 @@ int ExitCodeFor(LinkOutcome outcome)
     return outcome == LinkOutcome::Completed ? ExitDone : ExitFailed;
 }
 
-// Starts an operation on `link` and polls it every poll period to its end. Returns the exit code.
+// Where the link's ports come from: the system's, each recorded to the --trace file when one
+// was asked for. False when that file cannot be written.
+bool MakePorts(const CliOptions &options, PortFactory &ports)
+{
+    if (options.tracePath.empty())
+        return true;
+    auto trace = std::make_shared<CTraceFile>();
+    if (!trace->Open(options.tracePath, "rezar-cli")) {
+        std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: cannot write %1\n")
+                              .arg(LinkText::FromSystem(options.tracePath)));
+        return false;
+    }
+    ports = [trace] { return WithTrace(CreateSystemSerialPort(), trace); };
+    return true;
+}
+
+// Starts an operation through `driver` and ticks it every poll period to its end. Returns the
+// exit code.
 template <typename Start>
-int RunOperation(const CliOptions &options, CDeviceLink &link, const std::string &port, Start start,
+int RunOperation(const CliOptions &options, COperationDriver &driver, const std::string &port, Start start,
                  std::string *pSummary = nullptr)
 {
-    if (!options.tracePath.empty()) {
-        auto trace = std::make_shared<CTraceFile>();
-        if (!trace->Open(options.tracePath, "rezar-cli")) {
-            std::cerr << "rezar-cli: cannot write " << options.tracePath << "\n";
-            return ExitFailed;
-        }
-        CDeviceLink::SetPortFactory([trace] { return WithTrace(CreateSystemSerialPort(), trace); });
-    }
-
-    CReporter report(link, options);
+    CDeviceLink &link = driver.Link();
+    CReporter report(driver, options);
     const bool started = start();
     report.Update();
     if (!started) {
@@ -155,47 +161,30 @@ int RunOperation(const CliOptions &options, CDeviceLink &link, const std::string
         if (error.kind != PortErrorKind::None) {
             std::cerr << "rezar-cli: " << DescribeOpenFailure(port, error);
             if (error.kind == PortErrorKind::NotFound && error.path.empty())
-                std::cerr << " (see rezar-cli ports)";
+                std::cerr << Text(QCoreApplication::translate("DeviceCommands", " (see rezar-cli ports)"));
             std::cerr << "\n";
         }
-        else if (!link.GetStatusDebug().empty() && !options.verbose)
-            std::cerr << "rezar-cli: " << link.GetStatusDebug() << "\n";
+        else if (link.Note().kind != LinkNoteKind::None && !options.verbose)
+            std::cerr << "rezar-cli: " << LinkText::NoteBytes(link.Note()) << "\n";
     }
 
-    // Patience counts from the last step forward: a state reached, a line handled, a byte
-    // on the line. Bytes that keep arriving without making a line are no progress.
-    const qint64 patienceMs = qint64(options.timeoutSeconds) * 1000;
-    QElapsedTimer clock, quiet;
-    clock.start();
-    quiet.start();
-    qint64 nextPoll = 0;
-    LinkState state = link.State();
-    int exitCode = ExitFailed;
-    for (;;) {
-        if (!link.IsRunning()) {
-            exitCode = ExitCodeFor(link.Outcome());
-            break;
-        }
-        if (quiet.elapsed() >= patienceMs) {
-            std::cerr << "rezar-cli: gave up waiting after " << options.timeoutSeconds
-                      << " s; last status: " << report.Status() << "\n";
-            exitCode = ExitTimeout;
-            break;
-        }
-        const qint64 wait = nextPoll - clock.elapsed();
-        if (wait > 0)
-            QThread::msleep(static_cast<unsigned long>(wait));
-        // A poll that overran is not caught up with a burst of polls.
-        nextPoll = std::max(nextPoll + CDeviceLink::kPollMilliseconds, clock.elapsed());
-        link.Poll();
-        if (report.Update() || link.State() != state)
-            quiet.restart();
-        state = link.State();
+    // Patience counts from the last step forward: a state reached, a new status or note,
+    // progress. Bytes that keep arriving without making a line are no progress.
+    const int64_t patiencePolls = int64_t(options.timeoutSeconds) * 1000 / CDeviceLink::kPollMilliseconds;
+    int exitCode = ExitCodeFor(link.Outcome());
+    if (!driver.RunToEnd(std::max<int64_t>(1, patiencePolls), COperationDriver::PollPace(), [&] { report.Update(); })) {
+        std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: gave up waiting after %1 s; last status: %2\n")
+                              .arg(options.timeoutSeconds)
+                              .arg(LinkText::FromSystem(report.Status())));
+        exitCode = ExitTimeout;
+    } else {
+        exitCode = ExitCodeFor(link.Outcome());
     }
     if (pSummary)
         *pSummary = report.Debug();
     link.ClosePort();
-    CDeviceLink::SetPortFactory(nullptr);
+    if (!driver.HistoryError().isEmpty())
+        std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: warning: no history kept: %1\n").arg(driver.HistoryError()));
     return exitCode;
 }
 
@@ -230,16 +219,6 @@ bool CheckOutputWritable(const std::string &path, std::string &reason)
     return true;
 }
 
-// Keeps a copy of what the device holds or was given; a failure is only a warning.
-void KeepHistory(const CliOptions &options, const CSettings &settings, const char *kind, const std::string &port)
-{
-    if (options.noHistory)
-        return;
-    QString error;
-    if (RecordHistory(settings, QString::fromLatin1(kind), QString::fromLocal8Bit(port.c_str()), &error).isEmpty())
-        std::cerr << "rezar-cli: warning: no history kept: " << error.toLocal8Bit().constData() << "\n";
-}
-
 } // namespace
 
 int CmdPorts(const CliOptions &options)
@@ -267,32 +246,41 @@ int CmdRead(const CliOptions &options)
     if (!options.outputPath.empty()) {
         std::string reason;
         if (!CheckOutputWritable(options.outputPath, reason)) {
-            std::cerr << "rezar-cli: cannot write " << options.outputPath << ": " << reason << "\n";
+            std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: cannot write %1: %2\n")
+                                  .arg(LinkText::FromSystem(options.outputPath), LinkText::FromSystem(reason)));
             return ExitFailed;
         }
     }
+    PortFactory ports;
+    if (!MakePorts(options, ports))
+        return ExitFailed;
+    CSettings settings;
+    CDeviceLink link(settings, ports);
+    COperationDriver driver(link, settings);
+    // A listing that ended early is kept only when it is taken (--partial).
+    driver.SetHistory(!options.noHistory, options.partial);
     std::string summary;
-    CDeviceLink link(g_settings);
-    const int result = RunOperation(options, link, port, [&] { return link.StartRead(port); }, &summary);
+    const int result = RunOperation(options, driver, port, [&] { return driver.StartRead(port); }, &summary);
     if (result != ExitDone)
         return result;
     if (!options.verbose)
         std::cerr << summary << "\n";
     const int32_t missing = link.SettingsMissing();
     if (missing > 0 && !options.partial) {
-        std::cerr << "rezar-cli: the listing ended early: " << (kFullListing - missing) << " of " << kFullListing
-                  << " settings received; nothing kept (--partial keeps them)\n";
+        std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: the listing ended early: %1 of %2 settings received; "
+                                               "nothing kept (--partial keeps them)\n")
+                              .arg(kFullListing - missing)
+                              .arg(kFullListing));
         return ExitFailed;
     }
-    KeepHistory(options, g_settings, "read", port);
     if (!options.outputPath.empty()) {
-        if (g_settings.SaveFile(options.outputPath) != 0) {
-            std::cerr << "rezar-cli: cannot write " << options.outputPath << "\n";
+        if (settings.SaveFile(options.outputPath) != 0) {
+            std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: cannot write %1\n").arg(LinkText::FromSystem(options.outputPath)));
             return ExitFailed;
         }
         return ExitDone;
     }
-    return WriteStdout(g_settings.SettingsText()) ? ExitDone : ExitFailed;
+    return WriteStdout(settings.SettingsText()) ? ExitDone : ExitFailed;
 }
 
 int CmdWrite(const CliOptions &options)
@@ -300,36 +288,43 @@ int CmdWrite(const CliOptions &options)
     if (options.args.size() != 2)
         return UsageError("write needs PORT and FILE");
     const std::string &port = options.args[0];
+    CSettings settings;
     std::string summary;
-    if (!LoadSettingsFile(options.args[1], summary))
+    if (!LoadSettingsFile(settings, options.args[1], summary))
         return ExitFailed;
     std::cerr << options.args[1] << ": " << summary << "\n";
-    CDeviceLink link(g_settings);
+    PortFactory ports;
+    if (!MakePorts(options, ports))
+        return ExitFailed;
+    CDeviceLink link(settings, ports);
+    COperationDriver driver(link, settings);
+    driver.SetHistory(!options.noHistory);
     CSettings readBack;
-    const int result = RunOperation(options, link, port, [&] {
-        return link.StartWrite(port, options.verify ? &readBack : nullptr);
+    const int result = RunOperation(options, driver, port, [&] {
+        return driver.StartWrite(port, options.verify ? &readBack : nullptr);
     });
-    if (result != ExitDone)
+    if (result != ExitDone || !options.verify)
         return result;
-    KeepHistory(options, g_settings, "written", port);
-    if (!options.verify)
-        return ExitDone;
 
     // Each setting as written against what the device listed back.
-    const std::string differences = DifferenceLines(g_settings, readBack);
+    const std::string differences = DifferenceLines(settings, readBack);
     const int32_t missing = link.SettingsMissing();
-    const long count = long(std::count(differences.begin(), differences.end(), '\n'));
+    const int count = int(std::count(differences.begin(), differences.end(), '\n'));
     if (!WriteStdout(differences))
         return ExitFailed;
     if (missing > 0)
-        std::cerr << "rezar-cli: verify: " << missing << " of " << kFullListing << " settings not read back\n";
+        std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: verify: %1 of %2 settings not read back\n")
+                              .arg(missing)
+                              .arg(kFullListing));
     if (count > 0)
-        std::cerr << "rezar-cli: verify: " << count
-                  << (count == 1 ? " setting read back differs" : " settings read back differ")
-                  << " from what was written (bank, key, written, read back)\n";
+        std::cerr << Text((count == 1 ? QCoreApplication::translate("DeviceCommands", "rezar-cli: verify: %1 setting read back differs from "
+                                                             "what was written (bank, key, written, read back)\n")
+                                      : QCoreApplication::translate("DeviceCommands", "rezar-cli: verify: %1 settings read back differ from "
+                                                             "what was written (bank, key, written, read back)\n"))
+                              .arg(count));
     if (missing > 0 || count > 0)
         return ExitFailed;
-    std::cerr << "Verified: the device holds what was written\n";
+    std::cerr << Text(QCoreApplication::translate("DeviceCommands", "Verified: the device holds what was written\n"));
     return ExitDone;
 }
 
@@ -339,6 +334,12 @@ int CmdFlash(const CliOptions &options)
         return UsageError("flash needs PORT and FIRMWARE");
     const std::string &port = options.args[0];
     const std::string &firmware = options.args[1];
-    CDeviceLink link(g_settings);
-    return RunOperation(options, link, port, [&] { return link.StartFirmware(port, firmware); });
+    PortFactory ports;
+    if (!MakePorts(options, ports))
+        return ExitFailed;
+    // The settings are not touched by a firmware load; the link needs a model all the same.
+    CSettings settings;
+    CDeviceLink link(settings, ports);
+    COperationDriver driver(link, settings);
+    return RunOperation(options, driver, port, [&] { return driver.StartFirmware(port, firmware); });
 }

@@ -29,11 +29,6 @@ bool WriteStdout(const std::string &text)
     return false;
 }
 
-bool LoadSettingsFile(const std::string &path, std::string &summary)
-{
-    return LoadSettingsFile(g_settings, path, summary);
-}
-
 bool LoadSettingsFile(CSettings &settings, const std::string &path, std::string &summary)
 {
     std::string reason;

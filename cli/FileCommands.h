@@ -11,10 +11,8 @@ int CmdLoad(const CliOptions &options);
 int CmdDiff(const CliOptions &options);
 int CmdHistory(const CliOptions &options);
 
-// Loads path over g_settings as Load Settings does; names the file and the reason on stderr
+// Loads path over settings as Load Settings does; names the file and the reason on stderr
 // when it cannot be read. Returns true on success and puts the parse summary into summary.
-bool LoadSettingsFile(const std::string &path, std::string &summary);
-// The same into another model.
 bool LoadSettingsFile(CSettings &settings, const std::string &path, std::string &summary);
 
 // Writes bytes to stdout unchanged and makes sure they got out; on a failed or short write

@@ -38,10 +38,10 @@ const std::string &FirmwarePath()
     return path;
 }
 
-bool ClaimsCompletion(const std::string &status)
+bool ClaimsCompletion(const LinkStatus &status)
 {
-    return status == "Read Complete" || status == "Write Complete"
-        || status == "Firmware update complete";
+    return status.step == LinkStep::ReadComplete || status.step == LinkStep::WriteComplete
+        || status.step == LinkStep::FirmwareComplete;
 }
 
 } // namespace
@@ -50,10 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    std::shared_ptr<FakeSerialLine> line = InstallFakeSerial();
+    auto line = std::make_shared<FakeSerialLine>();
     line->openFails = data[1] & 1;
     CSettings settings, readBack;
-    CDeviceLink link(settings);
+    CDeviceLink link(settings, FakePorts(line));
     const bool loading = data[0] % 4 == 3;
     switch (data[0] % 4) {
     case 0: link.StartRead("COM1"); break;
@@ -93,13 +93,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int32_t state = int32_t(link.State());
         if (state < 0 || state > 11)
             std::abort();
-        if (link.GetStatusDebug().size() > CDeviceLink::kMaxLineBytes + 200)
+        if (link.Note().text.size() > CDeviceLink::kMaxLineBytes + 200)
             std::abort();
-        if (failed && !completedBeforeFailure && ClaimsCompletion(link.GetStatus()))
+        if (failed && !completedBeforeFailure && ClaimsCompletion(link.Status()))
             std::abort();
         if (!link.IsRunning() && at + 2 > size)
             break;
     }
-    RemoveFakeSerial();
     return 0;
 }

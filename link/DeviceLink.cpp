@@ -1,12 +1,8 @@
 #include "DeviceLink.h"
 
-#include "FirmwareCheck.h"
 #include "Settings.h"
 
-#include <QFile>
-
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -31,15 +27,6 @@ constexpr int64_t kLineBytesPerSecond = 1920;
 constexpr int64_t kOutputGraceMs = 1000;
 // Setting lines of a full listing: 99 per bank.
 constexpr int32_t kListingSettings = 2 * kSettingCount;
-
-const char *const kNoAnswerHint =
-    "Nothing heard from the device yet: check the port and the cable, then switch the device off and on";
-
-PortFactory &Factory()
-{
-    static PortFactory factory;
-    return factory;
-}
 
 bool Contains(const std::string &line, const char *text)
 {
@@ -68,22 +55,19 @@ bool IsWaitingForDevice(LinkState state)
 
 } // namespace
 
-CDeviceLink::CDeviceLink(CSettings &settings) : m_settings(settings) {}
+CDeviceLink::CDeviceLink(CSettings &settings, PortFactory ports)
+    : m_settings(settings), m_portFactory(std::move(ports))
+{
+}
 
 CDeviceLink::~CDeviceLink()
 {
     ClosePort();
-    CloseFirmwareFile();
-}
-
-void CDeviceLink::SetPortFactory(PortFactory factory)
-{
-    Factory() = std::move(factory);
 }
 
 bool CDeviceLink::OpenPort(const std::string &name)
 {
-    std::unique_ptr<ISerialPort> port = Factory() ? Factory()() : CreateSystemSerialPort();
+    std::unique_ptr<ISerialPort> port = m_portFactory ? m_portFactory() : CreateSystemSerialPort();
     if (!port->Open(name)) {
         m_portError = port->OpenError();
         // A failed open always says so, even from a port that cannot tell why.
@@ -128,20 +112,36 @@ void CDeviceLink::ClosePort()
     m_hPort.reset();
 }
 
-std::string CDeviceLink::GetStatus() const
+void CDeviceLink::SetStep(LinkStep step, int64_t done, int64_t total)
 {
-    return m_strStatus;
+    LinkStatus status;
+    status.step = step;
+    status.port = m_strPortName;
+    status.done = done;
+    status.total = total;
+    SetStatus(std::move(status));
 }
 
-std::string CDeviceLink::GetStatusDebug() const
+void CDeviceLink::SetStatus(LinkStatus status)
 {
-    return m_strStatusDebug;
+    m_status = std::move(status);
+    ++m_nStatusReports;
 }
 
-void CDeviceLink::SetStatus(const std::string &status, const std::string &debug)
+void CDeviceLink::SetNote(LinkNote note)
 {
-    m_strStatus = status;
-    m_strStatusDebug = debug;
+    m_note = std::move(note);
+    ++m_nNoteReports;
+}
+
+// The line is shown without its line end: a CR left on it would draw an empty second line.
+void CDeviceLink::SetDeviceLine(const std::string &line, int64_t chip)
+{
+    LinkNote note;
+    note.kind = chip ? LinkNoteKind::LoaderFound : LinkNoteKind::DeviceLine;
+    note.text = line.substr(0, line.find_first_of("\r\n"));
+    note.number = chip;
+    SetNote(std::move(note));
 }
 
 int64_t CDeviceLink::BytesSent() const
@@ -166,25 +166,25 @@ LinkProgress CDeviceLink::Progress() const
     }
 }
 
-void CDeviceLink::CloseFirmwareFile()
+void CDeviceLink::DropFirmware()
 {
-    m_fileFirmware.reset();
+    m_firmware = FirmwareImage();
+    m_bHoldsFirmware = false;
 }
 
-void CDeviceLink::Finish(LinkState state, LinkOutcome outcome, std::string reason)
+void CDeviceLink::Finish(LinkState state, LinkOutcome outcome)
 {
     m_state = state;
     m_outcome = outcome;
-    m_strOutcomeReason = std::move(reason);
 }
 
 // Ends whatever was running, at the point it had reached: a read's parse is closed so that the
-// settings model is not left mid-parse, and the firmware file is let go.
+// settings model is not left mid-parse, and the firmware image is let go.
 void CDeviceLink::EndOperation()
 {
     if (m_state == LinkState::ReadReceiving)
         ListingModel().EndParse();
-    CloseFirmwareFile();
+    DropFirmware();
     m_pReadBack = nullptr;
 }
 
@@ -197,8 +197,8 @@ void CDeviceLink::LoseConnection()
     if (!running)
         return;
     EndOperation();
-    Finish(LinkState::Idle, LinkOutcome::ConnectionLost, "lost connection on " + m_strPortName);
-    m_strStatus = "Lost connection on Com port " + m_strPortName;
+    Finish(LinkState::Idle, LinkOutcome::ConnectionLost);
+    SetStep(LinkStep::ConnectionLost);
 }
 
 // Bytes that never leave the computer fail the operation: nothing later may claim that what
@@ -208,16 +208,15 @@ void CDeviceLink::FailOutput()
     const int64_t stuck = PendingOutput();
     ClosePort();
     EndOperation();
-    Finish(LinkState::Idle, LinkOutcome::Failed,
-           std::to_string(stuck) + " bytes did not leave the computer through " + m_strPortName);
-    m_strStatus = "Couldn't write to Com port " + m_strPortName;
+    Finish(LinkState::Idle, LinkOutcome::Failed);
+    SetStep(LinkStep::OutputStuck, stuck);
 }
 
 bool CDeviceLink::Start(const std::string &port, LinkState target)
 {
     ClosePort();
     EndOperation();
-    m_strStatusDebug.clear();
+    SetNote(LinkNote());
     m_nIdlePolls = 0;
     m_nListingLines = 0;
     m_nLinesSent = 0;
@@ -227,14 +226,21 @@ bool CDeviceLink::Start(const std::string &port, LinkState target)
     m_nFirmwareSize = 0;
     if (!OpenPort(port)) {
         // The operation that was running is cut off: nothing may later claim it completed.
-        Finish(LinkState::Idle, LinkOutcome::Failed, "port " + port + " did not open");
-        m_strStatus = "Failed to open Com port " + port;
-        m_strStatusDebug = DescribeOpenFailure(port, m_portError);
+        Finish(LinkState::Idle, LinkOutcome::Failed);
+        LinkStatus status;
+        status.step = LinkStep::PortNotOpened;
+        status.port = port;
+        SetStatus(std::move(status));
+        LinkNote note;
+        note.kind = LinkNoteKind::PortNotOpened;
+        note.text = port;
+        note.portError = m_portError;
+        SetNote(std::move(note));
         return false;
     }
     m_strPortName = port;
     Finish(target, LinkOutcome::Running);
-    m_strStatus = "Opened Com port " + port + " - cycle QWN power";
+    SetStep(LinkStep::PortOpened);
     return true;
 }
 
@@ -251,44 +257,23 @@ bool CDeviceLink::StartWrite(const std::string &port, CSettings *readBack)
     return true;
 }
 
-bool CDeviceLink::RefuseFirmware(const std::string &status, const std::string &debug, const std::string &reason)
-{
-    m_strStatus = status;
-    m_strStatusDebug = debug;
-    m_outcome = LinkOutcome::Failed;
-    m_strOutcomeReason = "firmware file " + m_strFirmwarePath + ": " + reason;
-    return false;
-}
-
 bool CDeviceLink::StartFirmware(const std::string &port, const std::string &firmwarePath)
 {
-    // The file is checked before the device is asked for anything: once the device has erased
-    // its code, a file that turns out unreadable would leave it without firmware. Only a
-    // regular file: a FIFO nobody writes to must not hold the window.
+    // The file is loaded and checked before the device is asked for anything: once the device
+    // has erased its code, a file that turns out unreadable would leave it without firmware.
     m_strFirmwarePath = firmwarePath;
-    const std::string cannotOpen = "Couldn't open file " + firmwarePath;
-    auto file = std::make_unique<QFile>();
-    std::string reason;
-    if (!OpenRegularFile(firmwarePath, *file, reason))
-        return RefuseFirmware(cannotOpen, reason, reason);
-    const int64_t size = file->size();
-    if (size == 0)
-        return RefuseFirmware(cannotOpen, "the file is empty", "is empty");
-    if (size > kMaxFirmwareBytes) {
-        const std::string why = "the file is larger than 16 MiB (" + std::to_string(size) + " bytes)";
-        return RefuseFirmware(cannotOpen, why, why);
+    FirmwareImage image = LoadFirmwareFile(firmwarePath);
+    if (!image.Ok()) {
+        m_outcome = LinkOutcome::Failed;
+        SetStatus(FirmwareRefusedStatus(firmwarePath, image));
+        SetNote(FirmwareRefusedNote(image));
+        return false;
     }
-    const QByteArray content = file->read(size);
-    if (content.size() != size || !file->seek(0))
-        return RefuseFirmware("Couldn't read file " + firmwarePath, file->errorString().toStdString(),
-                              "could not be read");
-    const std::string problem = CheckFirmware(std::string_view(content.constData(), size_t(content.size())));
-    if (!problem.empty())
-        return RefuseFirmware("Not a valid firmware file " + firmwarePath, problem, problem);
     if (!Start(port, LinkState::LoaderAwaitPrompt))
         return false;
-    m_fileFirmware = std::move(file);
-    m_nFirmwareSize = size;
+    m_nFirmwareSize = image.size;
+    m_firmware = std::move(image);
+    m_bHoldsFirmware = true;
     return true;
 }
 
@@ -325,8 +310,11 @@ void CDeviceLink::Poll()
     if (!OutputOnTime())
         return;
 
-    if (IsWaitingForDevice(m_state) && m_nIdlePolls == kNoAnswerPolls)
-        m_strStatusDebug = kNoAnswerHint;
+    if (IsWaitingForDevice(m_state) && m_nIdlePolls == kNoAnswerPolls) {
+        LinkNote note;
+        note.kind = LinkNoteKind::NoAnswer;
+        SetNote(std::move(note));
+    }
 
     switch (m_state) {
     case LinkState::ReadReceiving:
@@ -354,7 +342,7 @@ void CDeviceLink::TakeByte(char byte)
         LoaderAnswer(byte);
     if (byte == '?' && m_state == LinkState::LoaderAwaitPrompt) {
         m_state = LinkState::LoaderAwaitBanner;
-        m_strStatus = "Entering Bootloader";
+        SetStep(LinkStep::EnteringBootloader);
         Send("b", 1);
     }
     m_strRxLine += byte;
@@ -411,7 +399,11 @@ void CDeviceLink::SendNextLines()
             break;
         }
         ++m_nLinesSent;
-        m_strStatus = line;
+        LinkStatus status;
+        status.step = LinkStep::SendingLine;
+        status.port = m_strPortName;
+        status.text = line;
+        SetStatus(std::move(status));
         line += "\r\n";
         Send(line.data(), int32_t(line.size()));
         if (m_state != LinkState::WriteSending)
@@ -421,11 +413,11 @@ void CDeviceLink::SendNextLines()
     if (!m_bAllLinesSent || PendingOutput() > 0)
         return;
     if (m_pReadBack) {
-        m_strStatus = "Reading back settings";
+        SetStep(LinkStep::ReadingBack);
         BeginListing(*m_pReadBack, LinkState::ReadReceiving);
         return;
     }
-    m_strStatus = "Write Complete";
+    SetStep(LinkStep::WriteComplete);
     Finish(LinkState::Complete, LinkOutcome::Completed);
     ClosePort();
 }
@@ -444,14 +436,15 @@ void CDeviceLink::BeginListing(CSettings &into, LinkState state)
 void CDeviceLink::EndListing()
 {
     CSettings &model = ListingModel();
-    std::string summary = model.EndParse();
-    m_nSettingsMissing = std::max(0, kListingSettings - model.DeviceParse().parsed);
+    LinkNote note;
+    note.kind = LinkNoteKind::ListingDone;
+    note.text = model.EndParse();
     // A device may be older and list fewer settings: still complete, but saying how many are
-    // missing. An en dash, in UTF-8.
-    if (m_nSettingsMissing > 0)
-        summary += " \xE2\x80\x93 " + std::to_string(m_nSettingsMissing) + " settings not received";
-    m_strStatus = m_pReadBack ? "Write Complete" : "Read Complete";
-    m_strStatusDebug = summary;
+    // missing.
+    m_nSettingsMissing = std::max(0, kListingSettings - model.DeviceParse().parsed);
+    note.number = m_nSettingsMissing;
+    SetStep(m_pReadBack ? LinkStep::WriteComplete : LinkStep::ReadComplete);
+    SetNote(std::move(note));
     m_pReadBack = nullptr;
     Finish(LinkState::Complete, LinkOutcome::Completed);
     ClosePort();
@@ -463,11 +456,12 @@ void CDeviceLink::HandleLine(std::string line)
     if (const size_t end = line.find_first_of("\r\n"); end != std::string::npos)
         line.resize(end + 1);
     bool show = true;
+    int64_t chip = 0;
     switch (m_state) {
     case LinkState::ReadAwaitBanner:
     case LinkState::WriteAwaitBanner:
         if (Contains(line, "Press ESC 3 times to enter")) {
-            m_strStatus = "Found Quillwren Rezar - Entering Command Menu";
+            SetStep(LinkStep::FoundDevice);
             m_state = m_state == LinkState::ReadAwaitBanner ? LinkState::ReadAwaitMenu
                                                             : LinkState::WriteAwaitMenu;
             for (int i = 0; i < kEscCount && m_hPort; ++i)
@@ -477,7 +471,7 @@ void CDeviceLink::HandleLine(std::string line)
     case LinkState::ReadAwaitMenu:
     case LinkState::WriteAwaitMenu:
         if (Contains(line, "Options Menu")) {
-            m_strStatus = "Entered Command Menu - Reading settings";
+            SetStep(LinkStep::EnteredMenu);
             if (m_state == LinkState::ReadAwaitMenu) {
                 BeginListing(m_settings, LinkState::ReadReceiving);
             } else {
@@ -502,13 +496,13 @@ void CDeviceLink::HandleLine(std::string line)
         show = line.empty() || line[0] != ':';
         break;
     case LinkState::LoaderAwaitBanner:
-        LoaderIdentify(line);
+        chip = LoaderIdentify(line);
         break;
     default:
         break;
     }
     if (show)
-        m_strStatusDebug = line;
+        SetDeviceLine(line, chip);
 }
 
 // Per received byte while the firmware goes out: '.' is progress, '*' the end, anything else
@@ -516,87 +510,58 @@ void CDeviceLink::HandleLine(std::string line)
 void CDeviceLink::LoaderAnswer(char byte)
 {
     if (byte == '.') {
-        char text[80];
-        const int64_t sent = BytesSent();
-        const int64_t percent = sent * 100 / std::max<int64_t>(1, m_nFirmwareSize);
-        std::snprintf(text, sizeof text, "Written %lld bytes (%lld%%)", static_cast<long long>(sent),
-                      static_cast<long long>(percent));
-        m_strStatus = text;
+        SetStep(LinkStep::FirmwareWritten, BytesSent(), m_nFirmwareSize);
         return;
     }
     // The loader's last word: nothing may follow it (after '*' the new firmware runs, after an
     // error the loader takes no more), so what the port has not yet taken of a chunk is dropped.
-    CloseFirmwareFile();
+    DropFirmware();
     m_strTxPending.clear();
     if (byte == '*') {
         Finish(LinkState::Idle, LinkOutcome::Completed);
-        m_strStatus = "Firmware update complete";
+        SetStep(LinkStep::FirmwareComplete);
         return;
     }
-    const auto code = unsigned(static_cast<unsigned char>(byte));
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "0x%02X", code);
-    Finish(LinkState::Idle, LinkOutcome::Failed, std::string("the bootloader answered with error byte ") + hex);
-    // A byte that would not show (a line end, a control or high byte) is shown by its code.
-    m_strStatus = "Firmware update Error ";
-    if (code >= 0x20 && code < 0x7F)
-        m_strStatus += byte;
-    else
-        m_strStatus += hex;
+    Finish(LinkState::Idle, LinkOutcome::Failed);
+    SetStep(LinkStep::FirmwareError, static_cast<unsigned char>(byte));
 }
 
-void CDeviceLink::LoaderIdentify(std::string &line)
+int64_t CDeviceLink::LoaderIdentify(const std::string &line)
 {
     if (!Contains(line, "Quillwren"))
-        return;
-    m_strStatus = "Erasing Code";
+        return 0;
+    SetStep(LinkStep::ErasingCode);
     m_state = LinkState::LoaderErasing;
-    if (Contains(line, "Quillwren v1.2b"))
-        line.insert(0, "Found 644 based Quillwren - ");
-    if (Contains(line, "Quillwren v1.2c"))
-        line.insert(0, "Found 1284 based Quillwren - ");
     Send("s", 1);
+    if (Contains(line, "Quillwren v1.2b"))
+        return 644;
+    if (Contains(line, "Quillwren v1.2c"))
+        return 1284;
+    return 0;
 }
 
 void CDeviceLink::LoaderErase()
 {
     if (m_nIdlePolls < kEraseIdlePolls)
         return;
-    m_strStatus = "Erase Complete";
+    SetStep(LinkStep::EraseComplete);
     m_state = LinkState::LoaderSending;
     m_nBytesHanded = 0;
-    if (!m_fileFirmware || !m_fileFirmware->seek(0)) {
-        m_strStatus = "Couldn't open file " + m_strFirmwarePath;
-        Finish(LinkState::Idle, LinkOutcome::Failed,
-               "firmware file " + m_strFirmwarePath + " could not be read");
-        CloseFirmwareFile();
-    }
 }
 
 void CDeviceLink::LoaderSend()
 {
     // One chunk in flight: the next goes once the one before has left the computer, so that
     // the progress counts bytes on the line.
-    if (!m_fileFirmware || PendingOutput() > 0)
+    if (!m_bHoldsFirmware || PendingOutput() > 0)
         return;
     const int64_t left = m_nFirmwareSize - m_nBytesHanded;
     if (left <= 0) {
-        CloseFirmwareFile();
+        DropFirmware();
         return;
     }
-    char chunk[kFirmwareChunkBytes];
-    const qint64 n = m_fileFirmware->read(chunk, std::min<int64_t>(left, kFirmwareChunkBytes));
-    if (n <= 0) {
-        // Short of the size seen at the start: a read error or a file cut meanwhile. Nothing
-        // more goes out; the device's loader waits for bytes that will not come.
-        m_strStatus = "Couldn't read file " + m_strFirmwarePath;
-        m_strStatusDebug = m_fileFirmware->errorString().toStdString();
-        Finish(LinkState::Idle, LinkOutcome::Failed,
-               "firmware file " + m_strFirmwarePath + " could not be read after "
-                   + std::to_string(m_nBytesHanded) + " bytes");
-        CloseFirmwareFile();
-        return;
-    }
+    const auto n = int32_t(std::min<int64_t>(left, kFirmwareChunkBytes));
+    const char *chunk = m_firmware.bytes.constData() + m_nBytesHanded;
     m_nBytesHanded += n;
-    Send(chunk, int32_t(n));
+    Send(chunk, n);
 }

@@ -6,6 +6,8 @@
 // waits for the device: it takes the bytes that have arrived and hands over what is to be
 // sent.
 
+#include "FirmwareFile.h"
+#include "LinkEvents.h"
 #include "SerialPort.h"
 
 #include <cstdint>
@@ -14,7 +16,6 @@
 #include <vector>
 
 class CSettings;
-class QFile;
 
 // Where the running operation stands. The numbers are fixed: they show in logs and tests.
 enum class LinkState : int32_t {
@@ -37,7 +38,7 @@ enum class LinkOutcome : int32_t {
     None = 0,            // nothing started yet
     Running = 1,
     Completed = 2,       // read, write or firmware load done
-    Failed = 3,          // see OutcomeReason(): port not opened, firmware file, bootloader error
+    Failed = 3,          // Status() says why: port not opened, firmware file, bootloader error
     ConnectionLost = 4,  // the port failed while the operation ran
 };
 
@@ -55,8 +56,9 @@ public:
     // Poll() is meant to be called once per this period; every count of polls below relies on it.
     static constexpr int kPollMilliseconds = 100;
 
-    // Reads land in `settings`, writes come from it; the link keeps a reference only.
-    explicit CDeviceLink(CSettings &settings);
+    // Reads land in `settings`, writes come from it; the link keeps a reference only. Each
+    // open takes a port from `ports`; without one, the system's serial port.
+    explicit CDeviceLink(CSettings &settings, PortFactory ports = PortFactory());
     ~CDeviceLink();
     CDeviceLink(const CDeviceLink &) = delete;
     CDeviceLink &operator=(const CDeviceLink &) = delete;
@@ -73,33 +75,33 @@ public:
     void ClosePort();
 
     // Each ends what was running and opens `port`; false when the operation did not start
-    // (the status says why, Outcome() is Failed). A firmware file that cannot be read refuses
+    // (Status() says why, Outcome() is Failed). A firmware file that cannot be read refuses
     // the load before anything else, leaving a running operation alone.
     bool StartRead(const std::string &port);
     // With `readBack`, once the last line has left the computer the device is asked for its
     // listing in the same menu session and it is parsed into *readBack (kept by pointer until
     // the operation ends); without, the bytes on the line are those of a plain write.
     bool StartWrite(const std::string &port, CSettings *readBack = nullptr);
-    // The firmware file must be a regular file of 1 byte to kMaxFirmwareBytes; Intel HEX text
-    // is checked whole first ("Not a valid firmware file %s", the problem in the debug line).
+    // The firmware file is loaded and checked whole first (LoadFirmwareFile); a refusal is
+    // Status() FirmwareRefused with the detail in Note(). What was checked is what is sent.
     bool StartFirmware(const std::string &port, const std::string &firmwarePath);
     void Poll();
     // One received line, with its CR or LF, as Poll hands it on; anything after its first CR
     // or LF is not looked at.
     void HandleLine(std::string line);
 
-    std::string GetStatus() const;
-    std::string GetStatusDebug() const;
-    // Lets the Comms page report a settings-file result ("Loaded %s", "Saved %s",
-    // "Couldn't open file %s") through the link, so the next poll does not wipe it.
-    void SetStatus(const std::string &status, const std::string &debug);
+    // The step reached (what the status line shows) and the note beside it (the debug line).
+    const LinkStatus &Status() const { return m_status; }
+    const LinkNote &Note() const { return m_note; }
+    // Each goes up by one whenever the status or the note is set, even to the value it had: a
+    // front end that shows something of its own in between knows when the link has news.
+    uint64_t StatusCount() const { return m_nStatusReports; }
+    uint64_t NoteCount() const { return m_nNoteReports; }
 
     LinkState State() const { return m_state; }
     bool IsRunning() const { return m_state != LinkState::Idle && m_state != LinkState::Complete; }
     // Running while an operation is under way, else how the last one ended.
     LinkOutcome Outcome() const { return IsRunning() ? LinkOutcome::Running : m_outcome; }
-    // Why the last operation failed or was cut off; empty otherwise.
-    const std::string &OutcomeReason() const { return m_strOutcomeReason; }
     // Polls in a row without a received byte.
     int32_t IdlePolls() const { return m_nIdlePolls; }
     bool IsPortOpen() const { return m_hPort != nullptr; }
@@ -108,8 +110,8 @@ public:
     // Why the last OpenPort failed; kind None after one that succeeded.
     const PortError &LastOpenError() const { return m_portError; }
     const std::string &FirmwarePath() const { return m_strFirmwarePath; }
-    // Held from the start of a firmware load until its transfer ends.
-    bool IsFirmwareFileOpen() const { return m_fileFirmware != nullptr; }
+    // The firmware image is held from the start of a load until its transfer ends.
+    bool HoldsFirmware() const { return m_bHoldsFirmware; }
     // Firmware bytes that have left the computer, and the file's size.
     int64_t BytesSent() const;
     int64_t FirmwareSize() const { return m_nFirmwareSize; }
@@ -120,21 +122,26 @@ public:
 
     // A received line longer than this without a line end is handled as it stands.
     static constexpr size_t kMaxLineBytes = 4096;
-    static constexpr int64_t kMaxFirmwareBytes = 16 * 1024 * 1024;
+    static constexpr int64_t kMaxFirmwareBytes = FirmwareImage::kMaxBytes;
     // Silent polls while waiting for the device before the debug line suggests what to check.
     static constexpr int32_t kNoAnswerPolls = 150;
 
-    // Where ports come from, for every link; an empty factory puts the system's serial port back.
-    static void SetPortFactory(PortFactory factory);
+    // Where this link's ports come from from the next open on; an empty factory puts the
+    // system's serial port back.
+    void SetPortFactory(PortFactory factory) { m_portFactory = std::move(factory); }
 
 private:
     bool Start(const std::string &port, LinkState target);
-    bool RefuseFirmware(const std::string &status, const std::string &debug, const std::string &reason);
-    void Finish(LinkState state, LinkOutcome outcome, std::string reason = std::string());
+    void Finish(LinkState state, LinkOutcome outcome);
+    // The status naming the port of the operation, and the note; each counts as a report.
+    void SetStep(LinkStep step, int64_t done = 0, int64_t total = 0);
+    void SetStatus(LinkStatus status);
+    void SetNote(LinkNote note);
+    void SetDeviceLine(const std::string &line, int64_t chip = 0);
     void EndOperation();
     void LoseConnection();
     void FailOutput();
-    void CloseFirmwareFile();
+    void DropFirmware();
     void TakeByte(char byte);
     // Queues bytes for the port and offers them at once; later polls offer what it left.
     void Send(const char *bytes, int32_t count);
@@ -146,20 +153,23 @@ private:
     void EndListing();
     CSettings &ListingModel() { return m_pReadBack ? *m_pReadBack : m_settings; }
     void LoaderAnswer(char byte);
-    void LoaderIdentify(std::string &line);
+    // The chip the bootloader names (644, 1284), 0 for one it does not.
+    int64_t LoaderIdentify(const std::string &line);
     void LoaderErase();
     void LoaderSend();
 
     CSettings &m_settings;
+    PortFactory m_portFactory;
     // A write's read-back goes here; null for a plain write or a read.
     CSettings *m_pReadBack = nullptr;
     // The open port; null while no port is open.
     std::unique_ptr<ISerialPort> m_hPort;
     LinkState m_state = LinkState::Idle;
     LinkOutcome m_outcome = LinkOutcome::None;
-    std::string m_strOutcomeReason;
-    std::string m_strStatus = "Select COM port and click Read or Write";
-    std::string m_strStatusDebug;
+    LinkStatus m_status;
+    LinkNote m_note;
+    uint64_t m_nStatusReports = 0;
+    uint64_t m_nNoteReports = 0;
     int32_t m_nIdlePolls = 0;
     // Received bytes of the line not yet ended; it survives a restart, so a line cut by one
     // leads the next operation.
@@ -175,11 +185,12 @@ private:
     bool m_bAllLinesSent = false;
     int32_t m_nSettingsMissing = 0;
     std::string m_strFirmwarePath;
-    std::unique_ptr<QFile> m_fileFirmware;
+    FirmwareImage m_firmware;
+    bool m_bHoldsFirmware = false;
     // Firmware bytes handed to the port (some may still be on their way).
     int64_t m_nBytesHanded = 0;
     int64_t m_nFirmwareSize = 0;
-    // For "Lost connection on Com port %s".
+    // The port of the last operation that started, for the steps that name it.
     std::string m_strPortName;
     PortError m_portError;
 };

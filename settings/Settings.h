@@ -149,10 +149,4 @@ private:
     WriteCursor m_write;
 };
 
-// Opens path for reading if it is a regular file; otherwise false with the reason. Shared by
-// the settings and firmware files, so that neither can hang on a FIFO or read a device.
-class QFile;
-bool OpenRegularFile(const std::string &path, QFile &file, std::string &reason);
-
-extern CSettings g_settings;
 extern const std::array<Setting, kSettingCount> g_settingTable;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 CQuillwrenAlphaConfigApp g_theApp;
+CSettings g_settings;
 
 bool CQuillwrenAlphaConfigApp::InitInstance()
 {
@@ -17,7 +18,7 @@ bool CQuillwrenAlphaConfigApp::InitInstance()
     QCoreApplication::setApplicationName("rezar-config");
 
     // The window's one model: the sheet and its pages are handed it.
-    CSheet sheet(g_settings);
+    CSheet sheet(g_settings, m_comms);
     sheet.DoModal();
     return false;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 // What rezar-config's command line asked of the window. main() fills g_configOptions before the
-// window opens; the pages read it from there.
+// window opens and hands the Comms page its part (CommsOptions); no page reads it.
 struct ConfigOptions {
     QString port;   // --port NAME: the port the Comms page's port box starts with
     QString trace;  // --trace FILE: where the link records every byte, as rezar-cli --trace does

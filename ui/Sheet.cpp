@@ -49,9 +49,10 @@ bool SameBanks(const CSettings &a, const CSettings &b)
 
 } // namespace
 
-CSheet::CSheet(CSettings &settings)
+CSheet::CSheet(CSettings &settings, const CommsOptions &comms)
     : CPropertySheet("Quillwren Rezar Configuration"),
       m_settings(settings),
+      m_pLink(std::make_unique<CDeviceLink>(m_settings, comms.ports)),
       m_pBasicPage(std::make_unique<CBasicPage>(m_settings)),
       m_pPortsPage(std::make_unique<CPortsPage>(m_settings)),
       m_pPositionPage(std::make_unique<CPositionPage>(m_settings)),
@@ -61,7 +62,7 @@ CSheet::CSheet(CSettings &settings)
       m_pTelemetryPage(std::make_unique<CTelemetryPage>(m_settings)),
       m_pPacketPage(std::make_unique<CPacketPage>(m_settings)),
       m_pDisplayPage(std::make_unique<CDisplayPage>(m_settings)),
-      m_pCommsPage(std::make_unique<CCommsPage>()),
+      m_pCommsPage(std::make_unique<CCommsPage>(m_settings, *m_pLink, comms)),
       m_pBaseline(std::make_unique<CSettings>(m_settings))
 {
     setObjectName("sheet");

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "CommsPage.h"
 #include "PropertySheet.h"
 
 #include <memory>
 
 class CBasicPage;
 class CBeaconPage;
-class CCommsPage;
+class CDeviceLink;
 class CSettings;
 class CDisplayPage;
 class CGPSPage;
@@ -23,8 +24,8 @@ class CSheet : public CPropertySheet {
     Q_OBJECT
 public:
     // The window edits `settings` (the start code's model, which outlives it) and hands it to
-    // its pages.
-    explicit CSheet(CSettings &settings);
+    // its pages; `comms`: what the command line asked of the Comms page (its port, traced ports).
+    explicit CSheet(CSettings &settings, const CommsOptions &comms = CommsOptions());
     ~CSheet() override;
 
     // True when the settings differ from those last read from the device, written to it,
@@ -61,6 +62,8 @@ private:
     void OnBankChanged(int bank);
 
     CSettings &m_settings;
+    // The device link on the window's settings, the Comms page's; it outlives the pages.
+    std::unique_ptr<CDeviceLink> m_pLink;
     std::unique_ptr<CBasicPage> m_pBasicPage;
     std::unique_ptr<CPortsPage> m_pPortsPage;
     std::unique_ptr<CPositionPage> m_pPositionPage;

@@ -63,8 +63,10 @@ int main(int argc, char *argv[])
     if (const QString error = LeftoverArgumentError(leftover); !error.isEmpty())
         return UsageError(error);
     g_configOptions = commandLine.options;
+    g_theApp.m_comms.port = g_configOptions.port;
     // --trace: every port the window's link opens records its bytes, as rezar-cli --trace does.
-    if (QString error; !g_configOptions.trace.isEmpty() && !CCommsPage::TraceTo(g_configOptions.trace, &error)) {
+    if (QString error; !g_configOptions.trace.isEmpty()
+                       && !CCommsPage::TraceTo(g_configOptions.trace, &g_theApp.m_comms.ports, &error)) {
         std::fprintf(stderr, "rezar-config: %s\n", qPrintable(error));
         return ConfigExitCannotStart;
     }

@@ -196,10 +196,8 @@ private slots:
         cli.Start(args);
         EnterMenu(device, cli, "EXPORT\r");
         device.Send(Listing(DeviceSettings()) + "NONSENSE\r\n");
-        QElapsedTimer quiet;
-        quiet.start();
+        // The read ends after ten silent polls (counted in the link's suite).
         QCOMPARE(cli.Finish(), 0);
-        QVERIFY2(quiet.elapsed() >= 900, "the read ends after ten silent polls");
         QVERIFY(cli.err.contains("Entered Command Menu - Reading settings\nRead Complete\n"));
         QVERIFY2(cli.err.contains("DONE : 1 ignored, 198 parsed, 2 changed"), cli.err);
         QCOMPARE(device.Receive(1, 100), std::string());  // and nothing more was sent
@@ -245,13 +243,9 @@ private slots:
         Cli cli;
         cli.Start({"write", QString::fromStdString(device.path), settings});
         EnterMenu(device, cli, "");
-        QElapsedTimer clock;
-        clock.start();
+        // 200 lines, two per poll: the link's suite counts the polls.
         const std::string sent = device.Receive(expected.size(), 30000);
-        const qint64 took = clock.elapsed();
         QCOMPARE(sent, expected);
-        // 200 lines, two per poll: the menu's poll and 99 more, 100 ms apart.
-        QVERIFY2(took >= 9500 && took < 20000, QByteArray::number(took));
         QCOMPARE(cli.Finish(), 0);
         QVERIFY(cli.err.contains("w.txt: DONE : 0 ignored, 1 parsed, 1 changed"));
         QVERIFY(cli.err.endsWith("Write Complete\n"));
@@ -299,11 +293,9 @@ private slots:
         QCOMPARE(device.Receive(1, 3000), std::string("b"));
         device.Send("??\r\nBootloader Quillwren v1.2c\r\n");
         QCOMPARE(device.Receive(1, 3000), std::string("s"));
-        QElapsedTimer clock;
-        clock.start();
+        // The erase is given sixty silent polls before the first byte goes out (counted in the
+        // link's suite).
         std::string got = device.Receive(1, 10000);
-        // The erase is given sixty silent polls before the first byte goes out.
-        QVERIFY2(clock.elapsed() >= 5800, QByteArray::number(clock.elapsed()));
         got += device.Receive(size_t(firmware.size()) - 1, 5000);
         QCOMPARE(QByteArray::fromStdString(got), firmware);
         device.Send(".");
@@ -380,11 +372,8 @@ private slots:
     {
         PtyPeer device;
         Cli cli;
-        QElapsedTimer clock;
-        clock.start();
         cli.Start({"read", QString::fromStdString(device.path), "--timeout", "1"});
         QCOMPARE(cli.Finish(), 3);
-        QVERIFY(clock.elapsed() >= 1000);
         QVERIFY2(cli.err.contains("gave up waiting after 1 s; last status: Opened Com port "), cli.err);
     }
 
@@ -571,13 +560,10 @@ private slots:
                 device.Receive(64, 5);  // whatever the tool sends, and a short pause
             }
         });
-        QElapsedTimer clock;
-        clock.start();
         const int exitCode = cli.Finish(15000);
         stop = true;
         talker.join();
         QCOMPARE(exitCode, 3);
-        QVERIFY2(clock.elapsed() < 8000, QByteArray::number(clock.elapsed()));
         QVERIFY2(cli.err.contains("gave up waiting after 1 s; last status: Opened Com port "), cli.err);
     }
 

@@ -150,10 +150,7 @@ private slots:
     {
         const QString fifo = m_dir.filePath("fifo");
         QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-        QElapsedTimer clock;
-        clock.start();
         const Run r = Cli({"load", fifo});
-        QVERIFY(clock.elapsed() < 10000);
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.err, "rezar-cli: cannot open " + fifo.toLocal8Bit() + ": is not a regular file\n");
         QVERIFY(r.out.isEmpty());

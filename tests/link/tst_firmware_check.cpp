@@ -1,11 +1,15 @@
 // The firmware file check: Intel HEX text checked whole, with the first problem and its line;
-// anything else passes unchecked.
+// anything else passes unchecked. And the loader around it: what it refuses, and why.
 
 #include "FirmwareCheck.h"
+#include "FirmwareFile.h"
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(FirmwareRefusal)
 
 namespace {
 
@@ -99,6 +103,65 @@ private slots:
             text += kData1 + "\r\n";
         text += ":0400000001020304F3\r\n" + kEnd + "\r\n";
         QCOMPARE(CheckFirmware(text), std::string("line 212: checksum is 0xF2, the record says 0xF3"));
+    }
+
+    // Only a regular file of 1 byte to 16 MiB that checks out is taken, whole.
+    void load_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<FirmwareRefusal>("refusal");
+        QTest::addColumn<std::string>("detail");
+        QTest::addColumn<int>("line");
+        using R = FirmwareRefusal;
+        QTest::newRow("missing") << "missing" << R::CannotOpen << std::string("No such file or directory") << 0;
+        QTest::newRow("fifo") << "fifo" << R::CannotOpen << std::string("is not a regular file") << 0;
+        QTest::newRow("folder") << "folder" << R::CannotOpen << std::string("is a folder, not a file") << 0;
+        QTest::newRow("empty") << "empty" << R::Empty << std::string() << 0;
+        QTest::newRow("over 16 MiB") << "big" << R::TooLarge << std::string() << 0;
+        QTest::newRow("broken hex") << "hex" << R::NotValid << std::string("checksum is 0xFA, the record says 0xFC") << 2;
+        QTest::newRow("hex without its end") << "no end" << R::NotValid << std::string("no end-of-file record") << 0;
+        QTest::newRow("16 MiB") << "largest" << R::None << std::string() << 0;
+        QTest::newRow("good hex") << "good" << R::None << std::string() << 0;
+    }
+    void load()
+    {
+        QFETCH(QString, kind);
+        QFETCH(FirmwareRefusal, refusal);
+        QFETCH(std::string, detail);
+        QFETCH(int, line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("fw-" + kind);
+        QByteArray content;
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (kind != "missing") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (kind == "big" || kind == "largest")
+                QVERIFY(f.resize(FirmwareImage::kMaxBytes + (kind == "big" ? 1 : 0)));
+            else if (kind == "hex")
+                content = ":0400000001020304F2\r\n:0100000005FC\r\n:00000001FF\r\n";
+            else if (kind == "no end")
+                content = QByteArray::fromStdString(kData1 + "\r\n");
+            else if (kind == "good")
+                content = QByteArray::fromStdString(Lines({kData1, kData2, kEnd}));
+            f.write(content);
+        }
+        const FirmwareImage image = LoadFirmwareFile(path.toStdString());
+        QCOMPARE(image.refusal, refusal);
+        QCOMPARE(image.detail, detail);
+        QCOMPARE(image.line, line);
+        if (kind == "big")
+            QCOMPARE(image.size, FirmwareImage::kMaxBytes + 1);
+        if (refusal == FirmwareRefusal::None) {
+            QCOMPARE(image.size, int64_t(image.bytes.size()));
+            if (kind == "good")
+                QCOMPARE(image.bytes, content);
+        } else {
+            QVERIFY(image.bytes.isEmpty());
+        }
     }
 };
 

@@ -2,6 +2,7 @@
 // short read, writes that reach the other side, and a vanished peer.
 
 #include "DeviceLink.h"
+#include "LinkText.h"
 #include "Settings.h"
 #include "support/PtyPeer.h"
 
@@ -13,8 +14,6 @@ class TestSerialPort : public QObject {
     CSettings m_model;
 
 private slots:
-    void init() { CDeviceLink::SetPortFactory(nullptr); }
-
     void opensWithLineSettingsAndKeepsFlowControl_data()
     {
         QTest::addColumn<bool>("hardwareFlow");
@@ -231,7 +230,7 @@ private slots:
         QVERIFY(link.State() == LinkState::ReadAwaitBanner);
         peer->Hangup();
         link.Poll();
-        QCOMPARE(link.GetStatus(), "Lost connection on Com port " + path);
+        QCOMPARE(LinkText::StatusBytes(link.Status()), "Lost connection on Com port " + path);
         QVERIFY(link.State() == LinkState::Idle);
         QVERIFY(link.Outcome() == LinkOutcome::ConnectionLost);
         QVERIFY(!link.IsPortOpen());

@@ -2,12 +2,12 @@
 
 // A scripted serial port for tests of the device link (header-only, QtCore only).
 //
-//     std::shared_ptr<FakeSerialLine> line = InstallFakeSerial();  // every OpenPort now gets a fake
+//     auto line = std::make_shared<FakeSerialLine>();
+//     CDeviceLink link(model, FakePorts(line));  // every OpenPort of this link gets a fake
 //     line->Script({"Press ESC 3 times to enter\r\n", "", "Options Menu\r\n"});
 //     link.StartRead("COM3");
 //     link.Poll();   // reads the first entry, answers with three ESC writes
 //     QCOMPARE(line->writes, (std::vector<std::string>{"\x1b", "\x1b", "\x1b"}));
-//     RemoveFakeSerial();    // back to the system's serial port
 //
 // What the device sends is a queue with one entry per poll: a poll's read loop takes the
 // bytes of the front entry one read at a time, and the empty read that ends the loop moves
@@ -145,15 +145,8 @@ private:
     bool m_open = false;
 };
 
-// Makes every port the link opens from now on a fake on one shared line.
-inline std::shared_ptr<FakeSerialLine> InstallFakeSerial()
+// Ports for a link: each one it opens is a fake on the one shared line.
+inline PortFactory FakePorts(std::shared_ptr<FakeSerialLine> line)
 {
-    auto line = std::make_shared<FakeSerialLine>();
-    CDeviceLink::SetPortFactory([line] { return std::make_unique<FakeSerialPort>(line); });
-    return line;
-}
-
-inline void RemoveFakeSerial()
-{
-    CDeviceLink::SetPortFactory(nullptr);
+    return [line] { return std::make_unique<FakeSerialPort>(line); };
 }

@@ -125,12 +125,11 @@ public:
 
     // Fresh model (defaults, bank 0) and a new shown sheet editing it, on the "Basic" tab unless
     // told to keep what an earlier one remembered.
-    explicit SheetFixture(Remembered remembered = Remembered::Forget)
-        : settings(FreshModel(m_own))
+    explicit SheetFixture(Remembered remembered = Remembered::Forget, const CommsOptions &comms = CommsOptions())
     {
         if (remembered == Remembered::Forget)
             RememberedStore()->clear();
-        sheet = std::make_unique<CSheet>(settings);
+        sheet = std::make_unique<CSheet>(settings, comms);
         sheet->show();
     }
     ~SheetFixture()
@@ -233,25 +232,8 @@ public:
             QTest::keyClick(combo, Qt::Key_Down);
     }
 
-private:
-    // The Comms page still reaches the program's one model by itself. The suites that drive it
-    // through the sheet are built with REZAR_TEST_SHARED_MODEL: their sheet is handed that
-    // model, put back to the defaults, so that the page and the sheet edit the same one. Every
-    // other fixture's model is its own.
-#ifdef REZAR_TEST_SHARED_MODEL
-    static CSettings &FreshModel(CSettings &)
-    {
-        g_settings = CSettings();
-        return g_settings;
-    }
-#else
-    static CSettings &FreshModel(CSettings &own) { return own; }
-#endif
-
-    CSettings m_own;
-
 public:
     // The model the sheet edits; a test prepares and checks the banks here.
-    CSettings &settings;
+    CSettings settings;
     std::unique_ptr<CSheet> sheet;
 };

@@ -29,15 +29,6 @@ set_tests_properties(tst_sheet_fit_800x480 PROPERTIES LABELS ui TIMEOUT 120 ENVI
 set_tests_properties(tst_sheet_fit_scale2 PROPERTIES LABELS ui TIMEOUT 120 ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-1280x1024.json;QT_SCALE_FACTOR=2;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:print_suppressions=0")
 
-# The Comms page still reaches the program's one model by itself: the suites that drive it
-# through the sheet hand the sheet that same model (see SheetFixture.h).
-foreach(suite comms_page comms_ops sheet_closing)
-  target_compile_definitions(tst_${suite} PRIVATE REZAR_TEST_SHARED_MODEL)
-endforeach()
-if(UNIX)
-  target_compile_definitions(tst_comms_sim PRIVATE REZAR_TEST_SHARED_MODEL)
-endif()
-
 # The settings help names each setting as its form does; the forms are built from their
 # generated classes alone.
 rezar_add_test(tst_settinghelp_forms SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settinghelp_forms.cpp

@@ -4,8 +4,8 @@
 // hooks for unsaved settings, remembered choices, text shown as it came, and access keys.
 
 #include "CommsPage.h"
-#include "ConfigOptions.h"
 #include "DeviceLink.h"
+#include "LinkText.h"
 #include "History.h"
 #include "Settings.h"
 #include "support/FakeSerialPort.h"
@@ -81,6 +81,8 @@ class TestCommsOps : public QObject {
     std::unique_ptr<SheetFixture> f;
     std::shared_ptr<FakeSerialLine> line;
     CCommsPage *page = nullptr;
+    // What the window is started with: its ports are fakes on `line` unless a test says otherwise.
+    CommsOptions comms;
     QComboBox *port = nullptr;
     QLabel *status = nullptr;
     QLabel *debug = nullptr;
@@ -102,7 +104,7 @@ class TestCommsOps : public QObject {
     void OpenWindow(SheetFixture::Remembered remembered = SheetFixture::Remembered::Forget)
     {
         f.reset();
-        f = std::make_unique<SheetFixture>(remembered);
+        f = std::make_unique<SheetFixture>(remembered, comms);
         page = f->Page<CCommsPage>();
         page->m_fnChooseFile = [this](const CCommsPage::FileDialogRequest &request) {
             requests.push_back(request);
@@ -169,8 +171,8 @@ private slots:
     void init()
     {
         folders.Renew();
-        g_configOptions = ConfigOptions();
-        line = InstallFakeSerial();
+        line = std::make_shared<FakeSerialLine>();
+        comms = CommsOptions{QString(), FakePorts(line)};
         requests.clear();
         answer.clear();
         discardAsked.clear();
@@ -188,8 +190,7 @@ private slots:
             QFile::remove(brokenStore);
             brokenStore.clear();
         }
-        g_configOptions = ConfigOptions();
-        RemoveFakeSerial();
+
     }
 
     // The box keeps its text across visits and runs; --port wins over the remembered one.
@@ -206,14 +207,14 @@ private slots:
         SheetFixture::Click(Button("readConfigButton"));
         QCOMPARE(line->opens, std::vector<std::string>{"/dev/rezar-typed"});
 
-        g_configOptions.port = "COM4";
+        comms.port = "COM4";
         OpenWindow(SheetFixture::Remembered::Keep);
         QCOMPARE(port->currentText(), QString("COM4"));
         SheetFixture::Click(Button("writeConfigButton"));
         QCOMPARE(line->opens.back(), std::string("COM4"));
 
         // Used once, the --port name is the one remembered.
-        g_configOptions = ConfigOptions();
+        comms.port.clear();
         OpenWindow(SheetFixture::Remembered::Keep);
         QCOMPARE(port->currentText(), QString("COM4"));
     }
@@ -357,7 +358,8 @@ private slots:
         }
         line->openFails = true;
         line->openError = {PortErrorKind(kind), path.toStdString(), text.toStdString()};
-        Link().SetStatus("Read Complete", "left from before");
+        Link().HandleLine("left from before\r");
+        page->OnPollTimer();
         TypePort("COM5");
         SheetFixture::Click(Button("writeConfigButton"));
         QCOMPARE(status->text(), QString("Failed to open Com port COM5"));
@@ -367,7 +369,8 @@ private slots:
         QVERIFY(page->RunningOperation().isEmpty());
 
         line->openFails = false;
-        Link().SetStatus("Read Complete", "left from before");
+        Link().HandleLine("left from before\r");
+        page->OnPollTimer();
         SheetFixture::Click(Button("readConfigButton"));
         QCOMPARE(status->text(), QString("Opened Com port COM5 - cycle QWN power"));
         QCOMPARE(debug->text(), QString());
@@ -437,7 +440,7 @@ private slots:
             QCOMPARE(page->RunningOperation(), QString("a firmware load"));
         } else {
             QVERIFY(line->opens.empty());
-            QCOMPARE(Link().GetStatus(), std::string("Select COM port and click Read or Write"));
+            QCOMPARE(LinkText::StatusBytes(Link().Status()), std::string("Select COM port and click Read or Write"));
             QVERIFY(page->RunningOperation().isEmpty());
         }
     }
@@ -473,8 +476,8 @@ private slots:
         SheetFixture::Click(Button("reloadFirmwareButton"));
         QVERIFY(!seen.Seen());
         QVERIFY(line->opens.empty());
-        QCOMPARE(status->text().toStdString(), link.GetStatus());
-        QCOMPARE(debug->text().toStdString(), link.GetStatusDebug());
+        QCOMPARE(status->text().toStdString(), LinkText::StatusBytes(link.Status()));
+        QCOMPARE(debug->text().toStdString(), LinkText::NoteBytes(link.Note()));
         QVERIFY2(debug->text().startsWith(problem), qPrintable(debug->text()));
         QVERIFY(!debug->text().isEmpty());
     }
@@ -581,7 +584,7 @@ private slots:
 
     void writeProgressAndHistory()
     {
-        g_settings.m_bank1.mycall = "N0WRT";
+        f->settings.m_bank1.mycall = "N0WRT";
         TypePort("COM2");
         StartExchange("writeConfigButton");
         QCOMPARE(page->RunningOperation(), QString("a settings write"));
@@ -601,7 +604,7 @@ private slots:
         QVERIFY(files[0].endsWith("-written.txt"));
         CSettings kept;
         QCOMPARE(kept.LoadFile(QDir(HistoryFolder()).filePath(files[0]).toStdString()), 0);
-        QCOMPARE(kept.SettingsText(), g_settings.SettingsText());
+        QCOMPARE(kept.SettingsText(), f->settings.SettingsText());
         QCOMPARE(ListHistory().front().port, QString("COM2"));
     }
 
@@ -633,7 +636,7 @@ private slots:
         QCOMPARE(discardAsked, (std::vector<QString>{"Read Config", "Load Settings"}));
         QVERIFY(line->opens.empty());
         QVERIFY(requests.empty());
-        QCOMPARE(g_settings.m_bank0.mycall, CSettings().m_bank0.mycall);
+        QCOMPARE(f->settings.m_bank0.mycall, CSettings().m_bank0.mycall);
 
         SheetFixture::Click(Button("writeConfigButton"));
         answer = dir.filePath("out.txt");
@@ -646,7 +649,7 @@ private slots:
         answer = dir.filePath("in.txt");
         SheetFixture::Click(Button("loadSettingsButton"));
         QCOMPARE(discardAsked.size(), size_t(4));
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("LOADED"));
+        QCOMPARE(f->settings.m_bank0.mycall, std::string("LOADED"));
         QCOMPARE(settled, 2);  // the load
         QCOMPARE(line->opens.size(), size_t(2));
     }
@@ -752,15 +755,14 @@ private slots:
         Poll();
         QCOMPARE(debug->textFormat(), Qt::PlainText);
         QCOMPARE(status->textFormat(), Qt::PlainText);
-        QCOMPARE(debug->text(), QString::fromStdString(img + "\r"));
+        QCOMPARE(debug->text(), QString::fromStdString(img));  // without its line end
 
         // Long enough to be cut: the tool tip shows the whole line as it came.
         const std::string longer = "<b>" + std::string(400, 'w') + "</b>" + img;
         line->Arrive(longer + "\r\n");
         Poll();
-        QVERIFY(debug->text() != QString::fromStdString(longer + "\r"));
-        // (A tool tip shows the line's closing CR as a blank.)
-        QCOMPARE(ShownToolTip(debug->toolTip()).trimmed(), QString::fromStdString(longer));
+        QVERIFY(debug->text() != QString::fromStdString(longer));
+        QCOMPARE(ShownToolTip(debug->toolTip()), QString::fromStdString(longer));
 
         const QString name = "<b>code<img src=\"x\">.qwn";
         answer = WriteAll(dir.filePath(name), GoodHex(1));
@@ -819,12 +821,12 @@ private slots:
     // --trace: the window's link records the conversation through the real port.
     void traceRecordsTheConversation()
     {
-        RemoveFakeSerial();
         const QString tracePath = dir.filePath("window.trace");
         QString error;
-        QVERIFY(!CCommsPage::TraceTo(dir.filePath("missing/window.trace"), &error));
+        QVERIFY(!CCommsPage::TraceTo(dir.filePath("missing/window.trace"), &comms.ports, &error));
         QVERIFY(error.contains("missing/window.trace"));
-        QVERIFY2(CCommsPage::TraceTo(tracePath, &error), qPrintable(error));
+        QVERIFY2(CCommsPage::TraceTo(tracePath, &comms.ports, &error), qPrintable(error));
+        OpenWindow();
         PtyPeer peer;
         TypePort(QString::fromStdString(peer.path));
         SheetFixture::Click(Button("readConfigButton"));
@@ -833,14 +835,12 @@ private slots:
         QTRY_COMPARE(status->text(), QString("Found Quillwren Rezar - Entering Command Menu"));
         QCOMPARE(peer.Receive(3, 2000), std::string("\x1b\x1b\x1b"));
         f.reset();
-        RemoveFakeSerial();
         QFile trace(tracePath);
         QVERIFY(trace.open(QIODevice::ReadOnly));
         const QByteArray text = trace.readAll();
         QVERIFY2(text.contains("rezar-config"), text.constData());
         QVERIFY2(text.contains("< Press ESC 3 times to enter\\r\\n"), text.constData());
         QVERIFY2(text.contains("> \\x1b"), text.constData());
-        line = InstallFakeSerial();
     }
 #endif
 };

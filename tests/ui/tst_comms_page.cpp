@@ -4,6 +4,7 @@
 
 #include "CommsPage.h"
 #include "DeviceLink.h"
+#include "LinkText.h"
 #include "Settings.h"
 #include "support/FakeSerialPort.h"
 #include "support/SheetFixture.h"
@@ -83,9 +84,8 @@ private slots:
     void init()
     {
         folders.Renew();
-        line = InstallFakeSerial();
-
-        f = std::make_unique<SheetFixture>();
+        line = std::make_shared<FakeSerialLine>();
+        f = std::make_unique<SheetFixture>(SheetFixture::Remembered::Forget, CommsOptions{QString(), FakePorts(line)});
         page = f->Page<CCommsPage>();
         requests.clear();
         answer.clear();
@@ -102,7 +102,6 @@ private slots:
     {
         f.reset();
         QVERIFY(!line->open);  // the page's link let its port go with the page
-        RemoveFakeSerial();
     }
 
     void formControls()
@@ -171,7 +170,7 @@ private slots:
 
     void statusLinesFollowTheLink()
     {
-        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
+        QCOMPARE(LinkText::StatusBytes(Link().Status()), std::string(kFirstStatus));
         // Until the first tick the lines keep their captions.
         QCOMPARE(status->text(), QString("Status"));
         QCOMPARE(debug->text(), QString("Status Debug"));
@@ -210,8 +209,8 @@ private slots:
         QCOMPARE(debug->text(),
                  QString::fromUtf8("DONE : 0 ignored, 2 parsed, 2 changed \xE2\x80\x93 196 settings not received"));
         QVERIFY(!line->open);
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("N0CALL-5"));
-        QCOMPARE(g_settings.m_bank0.pperiod, 600);
+        QCOMPARE(f->settings.m_bank0.mycall, std::string("N0CALL-5"));
+        QCOMPARE(f->settings.m_bank0.pperiod, 600);
     }
 
     void writeStartsOnThePickedPort()
@@ -232,7 +231,7 @@ private slots:
             return;
         // Cancel: no port opened, no status changed.
         QVERIFY(line->opens.empty());
-        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
+        QCOMPARE(LinkText::StatusBytes(Link().Status()), std::string(kFirstStatus));
 
         const QString firmware = WriteAll(dir.filePath("code.qwn"), ":00000001FF\r\n");
         answer = firmware;
@@ -260,8 +259,8 @@ private slots:
         if (QTest::currentTestFailed())
             return;
 
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("N0CALL-9"));
-        QCOMPARE(g_settings.m_bank0.pperiod, 300);
+        QCOMPARE(f->settings.m_bank0.mycall, std::string("N0CALL-9"));
+        QCOMPARE(f->settings.m_bank0.pperiod, 300);
         QCOMPARE(status->text(), "Loaded " + path);
         QCOMPARE(debug->text(), QString("DONE : 1 ignored, 3 parsed, 2 changed"));
         // The text goes through the link: the next tick keeps it.
@@ -272,7 +271,7 @@ private slots:
 
     void saveSettings()
     {
-        g_settings.m_bank1.mycall = "SAVED-1";
+        f->settings.m_bank1.mycall = "SAVED-1";
         const QString path = dir.filePath("saved.txt");
         answer = path;
         SheetFixture::Click(Button("saveSettingsButton"));
@@ -281,7 +280,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
 
-        QCOMPARE(ReadAll(path), g_settings.SettingsText());
+        QCOMPARE(ReadAll(path), f->settings.SettingsText());
         QVERIFY(ReadAll(path).find("MYCALL SAVED-1\r\n") != std::string::npos);
         QCOMPARE(status->text(), "Saved " + path);
         QCOMPARE(debug->text(), QString());
@@ -298,27 +297,29 @@ private slots:
     {
         QFETCH(bool, save);
         QFETCH(QString, reason);
-        Link().SetStatus("Read Complete", "DONE : 0 ignored, 198 parsed, 3 changed");
-        const CBank before = g_settings.m_bank0;
+        Link().HandleLine("DONE : 0 ignored, 198 parsed, 3 changed\r");
+        page->OnPollTimer();
+        QCOMPARE(debug->text(), QString("DONE : 0 ignored, 198 parsed, 3 changed"));
+        const CBank before = f->settings.m_bank0;
         const QString path = dir.filePath("missing/settings1.txt");
         answer = path;
         SheetFixture::Click(Button(save ? "saveSettingsButton" : "loadSettingsButton"));
         QCOMPARE(status->text(), "Couldn't open file " + path);
         QCOMPARE(debug->text(), reason);
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(g_settings.m_bank0.mycall, before.mycall);
+        QCOMPARE(f->settings.m_bank0.mycall, before.mycall);
     }
 
     void cancelledFileDialogsChangeNothing()
     {
         answer.clear();
         const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-        const std::string text = g_settings.SettingsText();
+        const std::string text = f->settings.SettingsText();
         SheetFixture::Click(Button("loadSettingsButton"));
         SheetFixture::Click(Button("saveSettingsButton"));
         QCOMPARE(requests.size(), size_t(2));
-        QCOMPARE(Link().GetStatus(), std::string(kFirstStatus));
-        QCOMPARE(g_settings.SettingsText(), text);
+        QCOMPARE(LinkText::StatusBytes(Link().Status()), std::string(kFirstStatus));
+        QCOMPARE(f->settings.SettingsText(), text);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
     }
 

@@ -84,16 +84,16 @@ private slots:
         SheetFixture::Click(f.Find<QPushButton>("readConfigButton"));
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Read Complete"), 20000);
         QCOMPARE(debug->text(), QString("DONE : 0 ignored, 198 parsed, 2 changed"));
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("K1ABC"));
-        QCOMPARE(g_settings.m_bank1.galt, 5);
+        QCOMPARE(f.settings.m_bank0.mycall, std::string("K1ABC"));
+        QCOMPARE(f.settings.m_bank1.galt, 5);
 
         chosen = dir.filePath("settings1.txt");
         SheetFixture::Click(f.Find<QPushButton>("saveSettingsButton"));
         QCOMPARE(status->text(), "Saved " + chosen);
-        QCOMPARE(ReadFile(chosen), QByteArray::fromStdString(g_settings.SettingsText()));
+        QCOMPARE(ReadFile(chosen), QByteArray::fromStdString(f.settings.SettingsText()));
 
         // A change not saved anywhere: the window asks before the load replaces it.
-        g_settings.m_bank0.mycall = "LOST";
+        f.settings.m_bank0.mycall = "LOST";
         {
             const ModalAnswer<QMessageBox> discard([](QMessageBox *box) {
                 for (QAbstractButton *button : box->buttons())
@@ -105,9 +105,9 @@ private slots:
         }
         QCOMPARE(status->text(), "Loaded " + chosen);
         QCOMPARE(debug->text(), QString("DONE : 0 ignored, 198 parsed, 1 changed"));
-        QCOMPARE(g_settings.m_bank0.mycall, std::string("K1ABC"));
+        QCOMPARE(f.settings.m_bank0.mycall, std::string("K1ABC"));
 
-        g_settings.m_bank1.mycall = "N0WRT";
+        f.settings.m_bank1.mycall = "N0WRT";
         SheetFixture::Click(f.Find<QPushButton>("writeConfigButton"));
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Write Complete"), 60000);
         // The sim writes its banks out each time the tool closes the port: after the read,
@@ -166,7 +166,7 @@ private slots:
         }
         QCOMPARE(settled, 1);
 
-        g_settings.m_bank0.mycall = "K7BAR";
+        f.settings.m_bank0.mycall = "K7BAR";
         {
             BarSamples samples(bar);
             SheetFixture::Click(f.Find<QPushButton>("writeConfigButton"));

@@ -241,9 +241,9 @@ private slots:
         QFETCH(bool, changed);
         QFETCH(QString, answer);
         QFETCH(bool, goesOn);
-        std::shared_ptr<FakeSerialLine> line = InstallFakeSerial();
+        auto line = std::make_shared<FakeSerialLine>();
         {
-            SheetFixture f;
+            SheetFixture f(SheetFixture::Remembered::Forget, CommsOptions{QString(), FakePorts(line)});
             ChooseFiles(f, SettingsFile("replacing.txt", "K1FILE"));
             if (changed)
                 TypeCall(f, "K1MINE");
@@ -268,7 +268,6 @@ private slots:
             }
             f.sheet->accept();
         }
-        RemoveFakeSerial();
     }
 
     // Closing while the device is being read asks first; Keep open is the default and Esc's
@@ -292,9 +291,9 @@ private slots:
         QFETCH(int, how);
         QFETCH(QString, answer);
         QFETCH(bool, closed);
-        std::shared_ptr<FakeSerialLine> line = InstallFakeSerial();
+        auto line = std::make_shared<FakeSerialLine>();
         {
-            SheetFixture f;
+            SheetFixture f(SheetFixture::Remembered::Forget, CommsOptions{QString(), FakePorts(line)});
             QVERIFY(f.GoTo("Comms"));
             Press(f, "readConfigButton");
             CCommsPage *comms = f.Page<CCommsPage>();
@@ -314,16 +313,15 @@ private slots:
                 f.sheet->accept();
             }
         }
-        RemoveFakeSerial();
     }
 
     // Close anyway with changed settings still asks about them: a Cancel there keeps the
     // window open.
     void runningWithChangesAsksBoth()
     {
-        std::shared_ptr<FakeSerialLine> line = InstallFakeSerial();
+        auto line = std::make_shared<FakeSerialLine>();
         {
-            SheetFixture f;
+            SheetFixture f(SheetFixture::Remembered::Forget, CommsOptions{QString(), FakePorts(line)});
             QVERIFY(f.GoTo("Comms"));
             Press(f, "readConfigButton");
             f.settings.m_bank1.btext = "CHANGED";  // as a listing coming in would
@@ -335,7 +333,6 @@ private slots:
             QVERIFY(f.sheet->isVisible());
             f.sheet->accept();
         }
-        RemoveFakeSerial();
     }
 
     // The window's place and the tab shown last come back in the next run.

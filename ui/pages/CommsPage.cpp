@@ -2,11 +2,10 @@
 
 #include "ui_CommsPage.h"
 
-#include "ConfigOptions.h"
-
 #include "DeviceLink.h"
-#include "FirmwareCheck.h"
+#include "FirmwareFile.h"
 #include "History.h"
+#include "LinkText.h"
 #include "SerialPort.h"
 #include "Settings.h"
 #include "TraceSerialPort.h"
@@ -59,15 +58,15 @@ void Remember(const char *key, const QString &value)
 }
 
 // File and port names go to the system in its own 8-bit encoding, as the model and the link
-// expect them; status texts come back in the same encoding.
+// expect them.
 std::string ToSystem(const QString &text)
 {
-    return text.toLocal8Bit().toStdString();
+    return LinkText::ToSystem(text);
 }
 
 QString FromSystem(const std::string &text)
 {
-    return QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+    return LinkText::FromSystem(text);
 }
 
 // A tool tip that looks like markup would be rendered as such: it is escaped, so the user
@@ -90,9 +89,16 @@ void SetElidedLine(QLabel *line, const QString &text)
 
 } // namespace
 
-CCommsPage::CCommsPage(QWidget *parent)
-    : CPropertyPage(parent), m_ui(std::make_unique<Ui::CommsPage>()), m_link(g_settings)
+CCommsPage::CCommsPage(CSettings &settings, CDeviceLink &link, const CommsOptions &options, QWidget *parent)
+    : CPropertyPage(parent), m_ui(std::make_unique<Ui::CommsPage>()), m_settings(settings), m_link(link),
+      m_driver(link, settings), m_strStartPort(options.port)
 {
+    if (options.ports)
+        m_link.SetPortFactory(options.ports);
+    m_nLinkStatus = m_link.StatusCount();
+    m_nLinkNote = m_link.NoteCount();
+    m_strStatus = LinkText::Status(m_link.Status());
+    m_strDebug = LinkText::Note(m_link.Note());
     m_ui->setupUi(this);
     m_fnChooseFile = [this](const FileDialogRequest &request) {
         return RunFileDialog(this, request);
@@ -132,8 +138,7 @@ void CCommsPage::AttachControls()
     // A typed port name is used as typed: no completion may turn "COM2" into "COM20".
     m_cboPort->setCompleter(nullptr);
     // The port given on the command line, else the one of the last run.
-    const QString start =
-        !g_configOptions.port.isEmpty() ? g_configOptions.port : Remembered(kPortKey);
+    const QString start = !m_strStartPort.isEmpty() ? m_strStartPort : Remembered(kPortKey);
     m_cboPort->setEditText(start);
     connect(m_cboPort, &QComboBox::editTextChanged, this, &CCommsPage::ShowPortResolution);
 }
@@ -215,10 +220,29 @@ void CCommsPage::ShowPortResolution()
 #endif
 }
 
+void CCommsPage::ShowOwnStatus(const QString &status, const QString &debug)
+{
+    m_nLinkStatus = m_link.StatusCount();
+    m_nLinkNote = m_link.NoteCount();
+    m_strStatus = status;
+    m_strDebug = debug;
+    ShowStatus();
+}
+
 void CCommsPage::ShowStatus()
 {
-    SetElidedLine(m_lblStatus, FromSystem(m_link.GetStatus()));
-    SetElidedLine(m_lblStatusDebug, FromSystem(m_link.GetStatusDebug()));
+    // Each text is made only when the link has news for it; a result of the page's own stays
+    // until then.
+    if (m_link.StatusCount() != m_nLinkStatus) {
+        m_nLinkStatus = m_link.StatusCount();
+        m_strStatus = LinkText::Status(m_link.Status());
+    }
+    if (m_link.NoteCount() != m_nLinkNote) {
+        m_nLinkNote = m_link.NoteCount();
+        m_strDebug = LinkText::Note(m_link.Note());
+    }
+    SetElidedLine(m_lblStatus, m_strStatus);
+    SetElidedLine(m_lblStatusDebug, m_strDebug);
     const LinkProgress progress = m_link.Progress();
     const bool show = m_link.IsRunning() && progress.total > 0;
     if (show) {
@@ -239,49 +263,33 @@ void CCommsPage::ShowStatus()
 
 void CCommsPage::OnPollTimer()
 {
-    const bool wasRunning = m_link.IsRunning();
-    m_link.Poll();
-    if (wasRunning && !m_link.IsRunning())
+    if (m_driver.Poll())
         OnOperationEnded();
     ShowStatus();
 }
 
 void CCommsPage::OnOperationEnded()
 {
-    const Operation operation = std::exchange(m_operation, Operation::None);
-    if (m_link.Outcome() != LinkOutcome::Completed)
-        return;
-    if (operation != Operation::Read && operation != Operation::Write)
-        return;
-    // What the device holds now, kept for later: a failure to keep it must not spoil the
-    // completed operation, so it is only logged.
-    QString error;
-    const QString kind = operation == Operation::Read ? QStringLiteral("read") : QStringLiteral("written");
-    if (RecordHistory(g_settings, kind, FromSystem(m_link.PortName()), &error).isEmpty())
-        qWarning("rezar-config: the %s settings were not kept in the history: %s", qPrintable(kind),
-                 qPrintable(error));
-    SettingsSettled();
+    // A failure to keep the history must not spoil the completed operation: it is only logged.
+    if (const QString &error = m_driver.HistoryError(); !error.isEmpty())
+        qWarning("rezar-config: the %s settings were not kept in the history: %s",
+                 m_driver.Last() == COperationDriver::Operation::Read ? "read" : "written", qPrintable(error));
+    const COperationDriver::Operation operation = m_driver.Last();
+    if (m_link.Outcome() == LinkOutcome::Completed
+        && (operation == COperationDriver::Operation::Read || operation == COperationDriver::Operation::Write))
+        SettingsSettled();
 }
 
 QString CCommsPage::RunningOperation() const
 {
-    switch (m_link.State()) {
-    case LinkState::ReadAwaitBanner:
-    case LinkState::ReadAwaitMenu:
-    case LinkState::ReadReceiving:
-        // A write's read-back passes through the read states too; this page starts none.
+    switch (m_driver.Running()) {
+    case COperationDriver::Operation::Read:
         return QStringLiteral("a settings read");
-    case LinkState::WriteAwaitBanner:
-    case LinkState::WriteAwaitMenu:
-    case LinkState::WriteSending:
+    case COperationDriver::Operation::Write:
         return QStringLiteral("a settings write");
-    case LinkState::LoaderAwaitPrompt:
-    case LinkState::LoaderAwaitBanner:
-    case LinkState::LoaderErasing:
-    case LinkState::LoaderSending:
+    case COperationDriver::Operation::Firmware:
         return QStringLiteral("a firmware load");
-    case LinkState::Idle:
-    case LinkState::Complete:
+    case COperationDriver::Operation::None:
         break;
     }
     return QString();
@@ -298,10 +306,9 @@ void CCommsPage::SettingsSettled() const
         m_fnSettingsSettled();
 }
 
-void CCommsPage::Started(Operation operation, bool started)
+void CCommsPage::Started()
 {
     RememberPort();
-    m_operation = started ? operation : Operation::None;
     ShowStatus();
 }
 
@@ -309,45 +316,14 @@ void CCommsPage::OnReadConfig()
 {
     if (!ConfirmDiscard(QStringLiteral("Read Config")))
         return;
-    Started(Operation::Read, m_link.StartRead(PortText()));
+    m_driver.StartRead(PortText());
+    Started();
 }
 
 void CCommsPage::OnWriteConfig()
 {
-    Started(Operation::Write, m_link.StartWrite(PortText()));
-}
-
-bool CCommsPage::CheckFirmwareFile(const std::string &path, qint64 *size)
-{
-    // The same checks and words as the link's own, so that a file the link would refuse is
-    // refused before anyone is asked to confirm a load.
-    const std::string cannotOpen = "Couldn't open file " + path;
-    QFile file;
-    std::string reason;
-    if (!OpenRegularFile(path, file, reason)) {
-        m_link.SetStatus(cannotOpen, reason);
-        return false;
-    }
-    *size = file.size();
-    if (*size == 0) {
-        m_link.SetStatus(cannotOpen, "the file is empty");
-        return false;
-    }
-    if (*size > CDeviceLink::kMaxFirmwareBytes) {
-        m_link.SetStatus(cannotOpen, "the file is larger than 16 MiB (" + std::to_string(*size) + " bytes)");
-        return false;
-    }
-    const QByteArray content = file.read(*size);
-    if (content.size() != *size) {
-        m_link.SetStatus("Couldn't read file " + path, file.errorString().toStdString());
-        return false;
-    }
-    const std::string problem = CheckFirmware(std::string_view(content.constData(), size_t(content.size())));
-    if (!problem.empty()) {
-        m_link.SetStatus("Not a valid firmware file " + path, problem);
-        return false;
-    }
-    return true;
+    m_driver.StartWrite(PortText());
+    Started();
 }
 
 void CCommsPage::OnReloadFirmware()
@@ -357,15 +333,17 @@ void CCommsPage::OnReloadFirmware()
     if (chosen.isEmpty())
         return;
     const std::string path = ToSystem(chosen);
-    qint64 size = 0;
-    if (!CheckFirmwareFile(path, &size)) {
-        ShowStatus();
+    // The link's own load and check, made before the user is asked to confirm a load.
+    const FirmwareImage image = LoadFirmwareFile(path);
+    if (!image.Ok()) {
+        ShowOwnStatus(LinkText::Status(FirmwareRefusedStatus(path, image)), LinkText::Note(FirmwareRefusedNote(image)));
         return;
     }
     // Nothing reaches the port before the user has seen what is about to be erased and loaded.
-    if (!m_fnConfirmFirmware(QFileInfo(chosen).fileName(), size, m_cboPort->currentText()))
+    if (!m_fnConfirmFirmware(QFileInfo(chosen).fileName(), image.size, m_cboPort->currentText()))
         return;
-    Started(Operation::Firmware, m_link.StartFirmware(PortText(), path));
+    m_driver.StartFirmware(PortText(), path);
+    Started();
 }
 
 bool CCommsPage::AskFirmwareLoad(QWidget *parent, const QString &fileName, qint64 size, const QString &port)
@@ -411,19 +389,18 @@ void CCommsPage::OnLoadSettings()
     const std::string path = ToSystem(chosen);
     std::string summary;
     std::string reason;
-    switch (g_settings.LoadFile(path, &summary, &reason)) {
+    switch (m_settings.LoadFile(path, &summary, &reason)) {
     case 0:
-        m_link.SetStatus("Loaded " + path, summary);
+        ShowOwnStatus(tr("Loaded %1").arg(chosen), FromSystem(summary));
         SettingsSettled();
         break;
     case 1:
-        m_link.SetStatus("Couldn't open file " + path, reason);
+        ShowOwnStatus(tr("Couldn't open file %1").arg(chosen), FromSystem(reason));
         break;
     default:
-        m_link.SetStatus("Couldn't read file " + path, reason);
+        ShowOwnStatus(tr("Couldn't read file %1").arg(chosen), FromSystem(reason));
         break;
     }
-    ShowStatus();
 }
 
 bool CCommsPage::SaveSettingsInteractive()
@@ -433,9 +410,8 @@ bool CCommsPage::SaveSettingsInteractive()
     if (chosen.isEmpty())
         return false;
     const std::string path = ToSystem(chosen);
-    const bool saved = g_settings.SaveFile(path) == 0;
-    m_link.SetStatus((saved ? "Saved " : "Couldn't open file ") + path, std::string());
-    ShowStatus();
+    const bool saved = m_settings.SaveFile(path) == 0;
+    ShowOwnStatus(saved ? tr("Saved %1").arg(chosen) : tr("Couldn't open file %1").arg(chosen), QString());
     if (saved)
         SettingsSettled();
     return saved;
@@ -473,7 +449,7 @@ QString CCommsPage::RunFileDialog(QWidget *parent, const FileDialogRequest &requ
     return dialog.selectedFiles().constFirst();
 }
 
-bool CCommsPage::TraceTo(const QString &path, QString *error)
+bool CCommsPage::TraceTo(const QString &path, PortFactory *ports, QString *error)
 {
     auto trace = std::make_shared<CTraceFile>();
     if (!trace->Open(ToSystem(path), "rezar-config")) {
@@ -481,6 +457,6 @@ bool CCommsPage::TraceTo(const QString &path, QString *error)
             *error = QStringLiteral("cannot write %1").arg(path);
         return false;
     }
-    CDeviceLink::SetPortFactory([trace] { return WithTrace(CreateSystemSerialPort(), trace); });
+    *ports = [trace] { return WithTrace(CreateSystemSerialPort(), trace); };
     return true;
 }

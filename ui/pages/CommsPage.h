@@ -3,6 +3,7 @@
 #include "PropertyPage.h"
 
 #include "DeviceLink.h"
+#include "OperationDriver.h"
 
 #include <QStringList>
 #include <QTimer>
@@ -14,10 +15,17 @@
 class QComboBox;
 class QLabel;
 class QProgressBar;
+class CSettings;
 
 namespace Ui {
 class CommsPage;
 }
+
+// What the Comms page is given by whoever builds it, from the command line.
+struct CommsOptions {
+    QString port;       // the port the port box starts with (else the one of the last run)
+    PortFactory ports;  // where the link's ports come from (empty: the system's)
+};
 
 // The "Comms" tab: picks the port, starts a read, a write or a firmware load on the device
 // link, loads and saves settings files, and drives the link with a 100 ms poll while shown.
@@ -25,7 +33,9 @@ class CommsPage;
 class CCommsPage : public CPropertyPage {
     Q_OBJECT
 public:
-    explicit CCommsPage(QWidget *parent = nullptr);
+    // `settings` is the window's model, `link` the device link on it; both are kept by
+    // reference and must outlive the page.
+    CCommsPage(CSettings &settings, CDeviceLink &link, const CommsOptions &options, QWidget *parent = nullptr);
     ~CCommsPage() override;
 
     bool OnSetActive() override;
@@ -69,9 +79,9 @@ public:
     // The Save Settings dialog and the save; true when the settings were saved.
     bool SaveSettingsInteractive();
 
-    // Makes every port the link opens record its bytes to `path` (rezar-config --trace).
-    // False with *error set when the file cannot be written.
-    static bool TraceTo(const QString &path, QString *error);
+    // Ports that record their bytes to `path` (rezar-config --trace), for the link. False
+    // with *error set when the file cannot be written.
+    static bool TraceTo(const QString &path, PortFactory *ports, QString *error);
 
     void OnPollTimer();
     void OnReadConfig();
@@ -83,6 +93,7 @@ public:
     bool IsPolling() const { return m_timer.isActive(); }
     // The page's device link, on the window's settings model.
     CDeviceLink &Link() { return m_link; }
+    const COperationDriver &Driver() const { return m_driver; }
 
     QComboBox *m_cboPort = nullptr;
     QLabel *m_lblStatus = nullptr;
@@ -95,30 +106,35 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    enum class Operation { None, Read, Write, Firmware };
-
     void FillPortList();
     // The port box's text as it stands: the picked entry or whatever was typed.
     std::string PortText() const;
     void ShowStatus();
+    // A result of the page's own (a settings file loaded or saved, a firmware file refused),
+    // shown until the link has news.
+    void ShowOwnStatus(const QString &status, const QString &debug);
     // The line under the port box: what its text stands for on this computer.
     void ShowPortResolution();
     void RememberPort() const;
-    // After a start: which operation runs, and the port remembered once it was used.
-    void Started(Operation operation, bool started);
+    // After a start: the port remembered once it was used.
+    void Started();
     void OnOperationEnded();
-    // The checks the link makes on a firmware file before it touches the port, made before
-    // the user is asked; false with the link's status and reason shown.
-    bool CheckFirmwareFile(const std::string &path, qint64 *size);
     // Runs a file dialog with the folder remembered under `key`, and remembers the chosen one.
     QString ChooseFile(const char *key, FileDialogRequest request);
     bool ConfirmDiscard(const QString &action) const;
     void SettingsSettled() const;
 
     std::unique_ptr<Ui::CommsPage> m_ui;
-    CDeviceLink m_link;
+    CSettings &m_settings;
+    CDeviceLink &m_link;
+    COperationDriver m_driver;
+    QString m_strStartPort;
     QTimer m_timer;
-    Operation m_operation = Operation::None;
+    // The status and debug texts shown, and the link's reports they were made from.
+    QString m_strStatus;
+    QString m_strDebug;
+    uint64_t m_nLinkStatus = 0;
+    uint64_t m_nLinkNote = 0;
     bool m_bPortListFilled = false;
     // The resolution line's whole text; the label shows it elided to its width.
     QString m_strResolution;
