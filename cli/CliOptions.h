@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,12 @@ struct CliOptions {
     bool partial = false;           // --partial: read keeps a listing that ended early
     bool verify = false;            // --verify: write reads the banks back and compares
     bool noHistory = false;         // --no-history: read and write keep no copy
+};
+
+// The translation context of rezar-cli's messages: CliText::tr("..."). Its data output (settings
+// text, diff, keys rows) is never translated.
+struct CliText {
+    Q_DECLARE_TR_FUNCTIONS(CliText)
 };
 
 // Exit codes shared by every command.
