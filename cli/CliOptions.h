@@ -24,6 +24,12 @@ struct CliText {
     Q_DECLARE_TR_FUNCTIONS(CliText)
 };
 
+// A message for the terminal, in the locale's encoding.
+inline std::string Local(const QString &text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
 // Exit codes shared by every command.
 enum CliExit { ExitDone = 0, ExitFailed = 1, ExitUsage = 2, ExitTimeout = 3 };
 

@@ -57,16 +57,11 @@ QString Help(const CCommandLine &line)
            + CliText::tr("Exit codes: 0 done, 1 failed, 2 usage error, 3 gave up waiting.\n");
 }
 
-std::string Text(const QString &text)
-{
-    return text.toLocal8Bit().toStdString();
-}
-
 } // namespace
 
 int UsageError(const std::string &message)
 {
-    std::cerr << Text(CliText::tr("rezar-cli: %1 (see rezar-cli --help)\n").arg(QString::fromLocal8Bit(message)));
+    std::cerr << Local(CliText::tr("rezar-cli: %1 (see rezar-cli --help)\n").arg(QString::fromLocal8Bit(message)));
     return ExitUsage;
 }
 
@@ -82,9 +77,9 @@ int main(int argc, char *argv[])
 
     CCommandLine line(kContext, kOptions, QT_TRANSLATE_NOOP("CliText", "%1 needs a %2"));
     if (!line.Parse(QCoreApplication::arguments()))
-        return UsageError(Text(line.Error()));
+        return UsageError(Local(line.Error()));
     if (line.Stop() == "help") {
-        std::cout << Text(Help(line));
+        std::cout << Local(Help(line));
         return ExitDone;
     }
     if (line.Stop() == "version") {
@@ -102,7 +97,7 @@ int main(int argc, char *argv[])
         bool ok = false;
         const int seconds = line.Value("timeout").toInt(&ok, 10);
         if (!ok || seconds <= 0 || seconds > 86400)
-            return UsageError(Text(CliText::tr("--timeout takes a whole number of seconds from 1 to 86400")));
+            return UsageError(Local(CliText::tr("--timeout takes a whole number of seconds from 1 to 86400")));
         options.timeoutSeconds = seconds;
     }
     for (const QString &arg : line.Positional()) {
@@ -119,17 +114,17 @@ int main(int argc, char *argv[])
         {"flash", CmdFlash},       {"history", CmdHistory},
     };
     if (options.command.empty())
-        return UsageError(Text(CliText::tr("no command given")));
+        return UsageError(Local(CliText::tr("no command given")));
     auto found = commands.find(options.command);
     if (found == commands.end())
-        return UsageError(Text(CliText::tr("unknown command %1").arg(QString::fromLocal8Bit(options.command))));
+        return UsageError(Local(CliText::tr("unknown command %1").arg(QString::fromLocal8Bit(options.command))));
     if (!options.outputPath.empty() && options.command != "read")
-        return UsageError(Text(CliText::tr("-o belongs to read")));
+        return UsageError(Local(CliText::tr("-o belongs to read")));
     if (options.partial && options.command != "read")
-        return UsageError(Text(CliText::tr("--partial belongs to read")));
+        return UsageError(Local(CliText::tr("--partial belongs to read")));
     if (options.verify && options.command != "write")
-        return UsageError(Text(CliText::tr("--verify belongs to write")));
+        return UsageError(Local(CliText::tr("--verify belongs to write")));
     if (options.noHistory && options.command != "read" && options.command != "write")
-        return UsageError(Text(CliText::tr("--no-history belongs to read and write")));
+        return UsageError(Local(CliText::tr("--no-history belongs to read and write")));
     return found->second(options);
 }
