@@ -201,6 +201,22 @@ private slots:
                             + "/Quillwren/rezar-config/history\n");
     }
 
+    // Messages follow the locale; what goes to stdout for scripts never does.
+    void germanMessagesSameData()
+    {
+        const QString file = Write("german.txt", "TXD 7\r\n");
+        const Run english = Cli({"defaults"}), englishDiff = Cli({"diff", file});
+        qputenv("LANGUAGE", "de");
+        const Run german = Cli({"defaults"}), germanDiff = Cli({"diff", file}), refused = Cli({"frob"});
+        qputenv("LANGUAGE", "en");
+        QCOMPARE(german.exitCode, 0);
+        QCOMPARE(german.out, english.out);
+        QVERIFY(!germanDiff.out.isEmpty());
+        QCOMPARE(germanDiff.out, englishDiff.out);
+        QCOMPARE(refused.exitCode, 2);
+        QCOMPARE(refused.err, QByteArray("rezar-cli: unbekannter Befehl frob (siehe rezar-cli --help)\n"));
+    }
+
     void helpAndVersion()
     {
         Run r = Cli({"--help"});
