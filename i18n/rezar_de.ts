@@ -227,17 +227,20 @@
     </message>
     <message>
         <source>load files over the defaults, print the resulting settings text</source>
-        <translation>Dateien über die Vorgaben laden, den entstandenen Einstellungstext ausgeben</translation>
+        <translation>Dateien über die Vorgaben laden, den entstandenen
+Einstellungstext ausgeben</translation>
     </message>
     <message>
         <source>settings that differ between A and B (or the defaults):
 bank, key, value in A, value in B, separated by tabs</source>
-        <translation>Einstellungen, die sich zwischen A und B (oder den Vorgaben) unterscheiden:
-Bank, Schlüssel, Wert in A, Wert in B, durch Tabulatoren getrennt</translation>
+        <translation>Einstellungen, die sich zwischen A und B (oder den
+Vorgaben) unterscheiden: Bank, Schlüssel, Wert in A,
+Wert in B, durch Tabulatoren getrennt</translation>
     </message>
     <message>
         <source>serial ports present and the COMn name each answers to</source>
-        <translation>vorhandene serielle Schnittstellen und der COMn-Name, unter dem jede erreichbar ist</translation>
+        <translation>vorhandene serielle Schnittstellen und der COMn-Name,
+unter dem jede erreichbar ist</translation>
     </message>
     <message>
         <source>read the device&apos;s settings (to FILE or stdout)</source>
@@ -245,19 +248,22 @@ Bank, Schlüssel, Wert in A, Wert in B, durch Tabulatoren getrennt</translation>
     </message>
     <message>
         <source>load FILE over the defaults and write both banks to the device</source>
-        <translation>FILE über die Vorgaben laden und beide Bänke ins Gerät schreiben</translation>
+        <translation>FILE über die Vorgaben laden und beide Bänke ins Gerät
+schreiben</translation>
     </message>
     <message>
         <source>replace the device&apos;s firmware through its bootloader
 (Intel HEX text is checked whole before the port is opened)</source>
         <translation>die Firmware des Geräts über seinen Bootloader ersetzen
-(der Intel-HEX-Text wird ganz geprüft, bevor die Schnittstelle öffnet)</translation>
+(der Intel-HEX-Text wird ganz geprüft, bevor die
+Schnittstelle öffnet)</translation>
     </message>
     <message>
         <source>the copies kept of each read and write, newest first:
 time, kind, port, MYCALL of bank 0, file; and their folder</source>
-        <translation>die aufbewahrten Kopien jedes Lesens und Schreibens, neueste zuerst:
-Zeit, Art, Schnittstelle, MYCALL von Bank 0, Datei; und ihr Ordner</translation>
+        <translation>die aufbewahrten Kopien jedes Lesens und Schreibens,
+neueste zuerst: Zeit, Art, Schnittstelle, MYCALL von
+Bank 0, Datei; und ihr Ordner</translation>
     </message>
     <message>
         <source>where read puts the settings text (checked before the port
@@ -268,15 +274,15 @@ Schnittstelle öffnet)</translation>
     <message>
         <source>read: keep a listing that ended early (otherwise exit 1
 and FILE is left as it was)</source>
-        <translation>read: eine vorzeitig abgebrochene Liste behalten (sonst Exit-Code 1,
-und FILE bleibt, wie es war)</translation>
+        <translation>read: eine vorzeitig abgebrochene Liste behalten (sonst
+Exit-Code 1, und FILE bleibt, wie es war)</translation>
     </message>
     <message>
         <source>write: then read the banks back and list each setting that
 differs (bank, key, written, read back); exit 1 on any</source>
-        <translation>write: danach die Bänke zurücklesen und jede abweichende Einstellung
-auflisten (Bank, Schlüssel, geschrieben, zurückgelesen); bei jeder
-Abweichung Exit-Code 1</translation>
+        <translation>write: danach die Bänke zurücklesen und jede abweichende
+Einstellung auflisten (Bank, Schlüssel, geschrieben,
+zurückgelesen); bei jeder Abweichung Exit-Code 1</translation>
     </message>
     <message>
         <source>read, write: keep no copy in the history</source>
@@ -285,8 +291,9 @@ Abweichung Exit-Code 1</translation>
     <message>
         <source>give up when the operation has not moved on (no new line
 from the device, no step forward) for this long (default 120)</source>
-        <translation>aufgeben, wenn der Vorgang so lange nicht vorankommt (keine neue
-Zeile vom Gerät, kein Schritt weiter) (Vorgabe 120)</translation>
+        <translation>aufgeben, wenn der Vorgang so lange nicht vorankommt
+(keine neue Zeile vom Gerät, kein Schritt weiter;
+Vorgabe 120)</translation>
     </message>
     <message>
         <source>%1 needs a number of seconds</source>
@@ -299,8 +306,9 @@ Zeile vom Gerät, kein Schritt weiter) (Vorgabe 120)</translation>
     <message>
         <source>also print the device&apos;s last line as it changes, and
 every status as a line (no progress bar)</source>
-        <translation>auch die letzte Zeile des Geräts ausgeben, sobald sie sich ändert,
-und jeden Status als eigene Zeile (kein Fortschrittsbalken)</translation>
+        <translation>auch die letzte Zeile des Geräts ausgeben, sobald sie sich
+ändert, und jeden Status als eigene Zeile (kein
+Fortschrittsbalken)</translation>
     </message>
     <message>
         <source>print this help</source>

@@ -53,9 +53,10 @@ private slots:
     void tsFilesMatchTheSources_data()
     {
         QTest::addColumn<QString>("ts");
-        for (const QFileInfo &file : QDir(REZAR_TS_DIR).entryInfoList({"*.ts"}, QDir::Files))
+        const QFileInfoList files = QDir(REZAR_TS_DIR).entryInfoList({"*.ts"}, QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QFileInfo &file : files)
             QTest::newRow(qPrintable(file.fileName())) << file.filePath();
-        QVERIFY(QTest::currentDataTag() || !QDir(REZAR_TS_DIR).isEmpty());
     }
 
     // lupdate run over the sources into a copy of the .ts changes nothing: no text without its
@@ -92,6 +93,8 @@ private slots:
             WorkEveryPageAndSave(f, english);
         }
         QCOMPARE(InstallTranslations("de"), QString("de"));
+        // Qt's own translation came too, for its dialogs and standard buttons.
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel");
         SheetFixture f;
         QStringList tabs;
         for (int i = 0; i < f.Tabs()->count(); ++i)
