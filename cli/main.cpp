@@ -91,8 +91,9 @@ int main(int argc, char *argv[])
     options.partial = line.IsSet("partial");
     options.verify = line.IsSet("verify");
     options.noHistory = line.IsSet("no-history");
-    options.outputPath = line.Value("o").toLocal8Bit().toStdString();
-    options.tracePath = line.Value("trace").toLocal8Bit().toStdString();
+    // Paths and port names byte for byte as typed: the locale's encoding may not show them all.
+    options.outputPath = Typed(argv, line.ValueAt("o"));
+    options.tracePath = Typed(argv, line.ValueAt("trace"));
     if (line.IsSet("timeout")) {
         bool ok = false;
         const int seconds = line.Value("timeout").toInt(&ok, 10);
@@ -100,11 +101,11 @@ int main(int argc, char *argv[])
             return UsageError(Local(CliText::tr("--timeout takes a whole number of seconds from 1 to 86400")));
         options.timeoutSeconds = seconds;
     }
-    for (const QString &arg : line.Positional()) {
+    for (const qsizetype at : line.PositionalAt()) {
         if (options.command.empty())
-            options.command = arg.toLocal8Bit().toStdString();
+            options.command = Typed(argv, {at});
         else
-            options.args.push_back(arg.toLocal8Bit().toStdString());
+            options.args.push_back(Typed(argv, {at}));
     }
 
     using Command = int (*)(const CliOptions &);

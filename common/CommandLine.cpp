@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cstring>
+
 QString HelpRows(const QList<QPair<QString, QString>> &rows, int column)
 {
     QString help;
@@ -53,14 +55,18 @@ bool CCommandLine::Parse(const QStringList &args)
 {
     m_error.clear();
     m_stop.clear();
+    m_positionalAt.clear();
+    m_valueAt.clear();
     const bool parsed = m_parser.parse(args);
     // The parser reports one error without its place; walking the arguments in order finds the
     // first mistake, and a --help typed before it still helps.
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
         // "--" would end the options; none of the programs takes arguments that look like one.
-        if (arg.size() < 2 || !arg.startsWith('-'))
+        if (arg.size() < 2 || !arg.startsWith('-')) {
+            m_positionalAt.append(i);
             continue;
+        }
         const OptionRow *row = Find(arg);
         if (!row) {
             m_error = QCoreApplication::translate("CommandLine", "unknown option %1").arg(arg);
@@ -70,11 +76,14 @@ bool CCommandLine::Parse(const QStringList &args)
             m_stop = row->names.first();
             return true;
         }
-        if (TakesNextValue(arg) && ++i >= args.size()) {
+        const bool nextValue = TakesNextValue(arg);
+        if (nextValue && ++i >= args.size()) {
             const QString text = Translated(row->missing ? row->missing : m_missing);
             m_error = text.contains(QLatin1String("%2")) ? text.arg(arg, row->valueName) : text.arg(arg);
             return false;
         }
+        if (!row->valueName.isEmpty())
+            m_valueAt.insert(row->names.first(), {i, !nextValue});
     }
     if (!parsed)
         m_error = m_parser.errorText();
@@ -92,4 +101,12 @@ QString CCommandLine::OptionsHelp(int column) const
         rows.append({left, Translated(row.description)});
     }
     return HelpRows(rows, column);
+}
+
+std::string Typed(char *argv[], CCommandLine::Place place)
+{
+    if (place.index < 0)
+        return {};
+    const char *text = argv[place.index];
+    return place.afterEquals ? std::strchr(text, '=') + 1 : text;
 }

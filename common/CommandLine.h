@@ -4,9 +4,12 @@
 // QCommandLineParser and for the --help text, with the programs' own one-line usage errors.
 
 #include <QCommandLineParser>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <string>
 
 struct OptionRow {
     QStringList names;          // the first is the one --help shows
@@ -36,6 +39,16 @@ public:
     QString Value(const QString &name) const { return m_parser.value(name); }
     QStringList Positional() const { return m_parser.positionalArguments(); }
 
+    // Where the arguments came from in ARGS, for a program that needs the bytes as typed (a
+    // path the locale's encoding cannot show): the positional ones in order, and where each
+    // option's last value stands (index -1 when not given).
+    struct Place {
+        qsizetype index = -1;
+        bool afterEquals = false;  // "--trace=FILE": the value follows the first '='
+    };
+    QList<qsizetype> PositionalAt() const { return m_positionalAt; }
+    Place ValueAt(const QString &name) const { return m_valueAt.value(name); }
+
     // ARG is one of our options that takes its value from the next argument.
     bool TakesNextValue(const QString &arg) const;
     // The options' part of --help.
@@ -51,4 +64,9 @@ private:
     QCommandLineParser m_parser;
     QString m_error;
     QString m_stop;
+    QList<qsizetype> m_positionalAt;
+    QHash<QString, Place> m_valueAt;
 };
+
+// The bytes of the argument at PLACE of ARGV, as they were typed.
+std::string Typed(char *argv[], CCommandLine::Place place);

@@ -110,10 +110,11 @@ int ParseOptions(int argc, char *argv[], Options &options)
     options.device.bFast = line.IsSet("fast");
     options.bManual = line.IsSet("manual");
     options.device.bNoise = line.IsSet("noise");
-    options.settingsPath = line.Value("settings").toStdString();
-    options.dumpPath = line.Value("dump").toStdString();
-    options.device.strFirmwareOut = line.Value("firmware-out").toStdString();
-    options.linkPath = line.Value("link").toStdString();
+    // Paths byte for byte as typed: the locale's encoding may not show them all.
+    options.settingsPath = Typed(argv, line.ValueAt("settings"));
+    options.dumpPath = Typed(argv, line.ValueAt("dump"));
+    options.device.strFirmwareOut = Typed(argv, line.ValueAt("firmware-out"));
+    options.linkPath = Typed(argv, line.ValueAt("link"));
     long number = 0;
     if (line.IsSet("chip")) {
         const QString chip = line.Value("chip");

@@ -201,6 +201,18 @@ private slots:
                             + "/Quillwren/rezar-config/history\n");
     }
 
+    // A file name the locale's encoding cannot show (Latin-1 under UTF-8) is opened as typed.
+    void pathAsTyped()
+    {
+        QProcess p;
+        p.setWorkingDirectory(m_dir.path());
+        p.start("sh", {"-c", R"sh(f="$(printf 'x\344.txt')"; printf 'TXD 7\r\n' > "$f"; "$0" load "$f")sh",
+                       REZAR_BUILD_DIR "/rezar-cli"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAllStandardOutput().contains("\nTXD 7\r\n"));
+    }
+
     // Messages follow the locale; what goes to stdout for scripts never does.
     void germanMessagesSameData()
     {
