@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,18 @@ struct CliOptions {
     bool verify = false;            // --verify: write reads the banks back and compares
     bool noHistory = false;         // --no-history: read and write keep no copy
 };
+
+// The translation context of rezar-cli's messages: CliText::tr("..."). Its data output (settings
+// text, diff, keys rows) is never translated.
+struct CliText {
+    Q_DECLARE_TR_FUNCTIONS(CliText)
+};
+
+// A message for the terminal, in the locale's encoding.
+inline std::string Local(const QString &text)
+{
+    return text.toLocal8Bit().toStdString();
+}
 
 // Exit codes shared by every command.
 enum CliExit { ExitDone = 0, ExitFailed = 1, ExitUsage = 2, ExitTimeout = 3 };

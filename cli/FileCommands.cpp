@@ -22,10 +22,10 @@ bool WriteStdout(const std::string &text)
     if (whole && flushed && !std::ferror(stdout))
         return true;
     const int error = errno;
-    std::cerr << "rezar-cli: cannot write standard output";
-    if (error != 0)
-        std::cerr << ": " << std::strerror(error);
-    std::cerr << "\n";
+    std::cerr << Local(error != 0 ? CliText::tr("rezar-cli: cannot write standard output: %1")
+                                        .arg(QString::fromLocal8Bit(std::strerror(error)))
+                                  : CliText::tr("rezar-cli: cannot write standard output"))
+              << "\n";
     return false;
 }
 
@@ -35,24 +35,26 @@ bool LoadSettingsFile(CSettings &settings, const std::string &path, std::string 
     const int result = settings.LoadFile(path, &summary, &reason);
     if (result == 0)
         return true;
-    std::cerr << "rezar-cli: " << (result == 1 ? "cannot open " : "cannot read ") << path;
+    const QString file = QString::fromLocal8Bit(path);
+    QString message = result == 1 ? CliText::tr("rezar-cli: cannot open %1").arg(file)
+                                  : CliText::tr("rezar-cli: cannot read %1").arg(file);
     if (!reason.empty())
-        std::cerr << ": " << reason;
-    std::cerr << "\n";
+        message = CliText::tr("%1: %2").arg(message, QString::fromLocal8Bit(reason));
+    std::cerr << Local(message) << "\n";
     return false;
 }
 
 int CmdDefaults(const CliOptions &options)
 {
     if (!options.args.empty())
-        return UsageError("defaults takes no arguments");
+        return UsageError(Local(CliText::tr("defaults takes no arguments")));
     return WriteStdout(CSettings().SettingsText()) ? ExitDone : ExitFailed;
 }
 
 int CmdLoad(const CliOptions &options)
 {
     if (options.args.empty())
-        return UsageError("load needs at least one FILE");
+        return UsageError(Local(CliText::tr("load needs at least one FILE")));
     CSettings settings;
     for (const std::string &path : options.args) {
         std::string summary;
@@ -105,7 +107,7 @@ std::string DifferenceLines(const CSettings &a, const CSettings &b)
 int CmdDiff(const CliOptions &options)
 {
     if (options.args.empty() || options.args.size() > 2)
-        return UsageError("diff needs FILE A and at most one FILE B");
+        return UsageError(Local(CliText::tr("diff needs FILE A and at most one FILE B")));
 
     CSettings a, b;
     std::string summary;
@@ -119,7 +121,7 @@ int CmdDiff(const CliOptions &options)
 int CmdHistory(const CliOptions &options)
 {
     if (!options.args.empty())
-        return UsageError("history takes no arguments");
+        return UsageError(Local(CliText::tr("history takes no arguments")));
     std::string out;
     const std::vector<HistoryEntry> entries = ListHistory();
     for (const HistoryEntry &entry : entries) {
@@ -130,7 +132,9 @@ int CmdHistory(const CliOptions &options)
     }
     if (!WriteStdout(out))
         return ExitFailed;
-    std::cerr << entries.size() << (entries.size() == 1 ? " entry" : " entries") << ", newest first, in "
-              << HistoryFolder().toLocal8Bit().constData() << "\n";
+    const QString summary = entries.size() == 1
+        ? CliText::tr("1 entry, newest first, in %1").arg(HistoryFolder())
+        : CliText::tr("%1 entries, newest first, in %2").arg(entries.size()).arg(HistoryFolder());
+    std::cerr << Local(summary) << "\n";
     return ExitDone;
 }

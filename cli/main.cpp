@@ -3,53 +3,65 @@
 #include "CliOptions.h"
 #include "DeviceCommands.h"
 #include "FileCommands.h"
+#include "CommandLine.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
-#include <cstring>
 #include <iostream>
 #include <map>
 
 namespace {
 
-const char kUsage[] =
-    "Usage: rezar-cli [options] COMMAND [ARGS]\n"
-    "\n"
-    "Commands:\n"
-    "  defaults                 print the start-state settings text\n"
-    "  load FILE...             load files over the defaults, print the resulting settings text\n"
-    "  diff A [B]               settings that differ between A and B (or the defaults):\n"
-    "                           bank, key, value in A, value in B, separated by tabs\n"
-    "  ports                    serial ports present and the COMn name each answers to\n"
-    "  read PORT [-o FILE]      read the device's settings (to FILE or stdout)\n"
-    "  write PORT FILE          load FILE over the defaults and write both banks to the device\n"
-    "  flash PORT FIRMWARE      replace the device's firmware through its bootloader\n"
-    "                           (Intel HEX text is checked whole before the port is opened)\n"
-    "  history                  the copies kept of each read and write, newest first:\n"
-    "                           time, kind, port, MYCALL of bank 0, file; and their folder\n"
-    "\n"
-    "Options:\n"
-    "  -o FILE                  where read puts the settings text (checked before the port\n"
-    "                           is opened)\n"
-    "  --partial                read: keep a listing that ended early (otherwise exit 1\n"
-    "                           and FILE is left as it was)\n"
-    "  --verify                 write: then read the banks back and list each setting that\n"
-    "                           differs (bank, key, written, read back); exit 1 on any\n"
-    "  --no-history             read, write: keep no copy in the history\n"
-    "  --timeout SECONDS        give up when the operation has not moved on (no new line\n"
-    "                           from the device, no step forward) for this long (default 120)\n"
-    "  --trace FILE             record every byte sent and received, with time stamps\n"
-    "  -v                       also print the device's last line as it changes, and\n"
-    "                           every status as a line (no progress bar)\n"
-    "  --help, --version\n"
-    "\n"
-    "Exit codes: 0 done, 1 failed, 2 usage error, 3 gave up waiting.\n";
+const char kContext[] = "CliText";
+
+const QList<QPair<const char *, const char *>> kCommands = {
+    {"defaults", QT_TRANSLATE_NOOP("CliText", "print the start-state settings text")},
+    {"load FILE...", QT_TRANSLATE_NOOP("CliText", "load files over the defaults, print the resulting settings text")},
+    {"diff A [B]", QT_TRANSLATE_NOOP("CliText", "settings that differ between A and B (or the defaults):\n"
+                                                  "bank, key, value in A, value in B, separated by tabs")},
+    {"ports", QT_TRANSLATE_NOOP("CliText", "serial ports present and the COMn name each answers to")},
+    {"read PORT [-o FILE]", QT_TRANSLATE_NOOP("CliText", "read the device's settings (to FILE or stdout)")},
+    {"write PORT FILE", QT_TRANSLATE_NOOP("CliText", "load FILE over the defaults and write both banks to the device")},
+    {"flash PORT FIRMWARE", QT_TRANSLATE_NOOP("CliText", "replace the device's firmware through its bootloader\n"
+                                                           "(Intel HEX text is checked whole before the port is opened)")},
+    {"history", QT_TRANSLATE_NOOP("CliText", "the copies kept of each read and write, newest first:\n"
+                                               "time, kind, port, MYCALL of bank 0, file; and their folder")},
+};
+
+const QList<OptionRow> kOptions = {
+    {{"o"}, "FILE", QT_TRANSLATE_NOOP("CliText", "where read puts the settings text (checked before the port\n"
+                                                   "is opened)")},
+    {{"partial"}, {}, QT_TRANSLATE_NOOP("CliText", "read: keep a listing that ended early (otherwise exit 1\n"
+                                                     "and FILE is left as it was)")},
+    {{"verify"}, {}, QT_TRANSLATE_NOOP("CliText", "write: then read the banks back and list each setting that\n"
+                                                    "differs (bank, key, written, read back); exit 1 on any")},
+    {{"no-history"}, {}, QT_TRANSLATE_NOOP("CliText", "read, write: keep no copy in the history")},
+    {{"timeout"}, "SECONDS", QT_TRANSLATE_NOOP("CliText", "give up when the operation has not moved on (no new line\n"
+                                                            "from the device, no step forward) for this long (default 120)"),
+     QT_TRANSLATE_NOOP("CliText", "%1 needs a number of seconds")},
+    {{"trace"}, "FILE", QT_TRANSLATE_NOOP("CliText", "record every byte sent and received, with time stamps")},
+    {{"v"}, {}, QT_TRANSLATE_NOOP("CliText", "also print the device's last line as it changes, and\n"
+                                               "every status as a line (no progress bar)")},
+    {{"help", "h"}, {}, QT_TRANSLATE_NOOP("CliText", "print this help"), nullptr, true},
+    {{"version"}, {}, QT_TRANSLATE_NOOP("CliText", "print the version"), nullptr, true},
+};
+
+QString Help(const CCommandLine &line)
+{
+    QList<QPair<QString, QString>> commands;
+    for (const auto &[name, description] : kCommands)
+        commands.append({QString::fromLatin1(name), QCoreApplication::translate(kContext, description)});
+    return CliText::tr("Usage: rezar-cli [options] COMMAND [ARGS]\n") + '\n' + CliText::tr("Commands:\n")
+           + HelpRows(commands, 27) + '\n' + CliText::tr("Options:\n") + line.OptionsHelp(27) + '\n'
+           + CliText::tr("Exit codes: 0 done, 1 failed, 2 usage error, 3 gave up waiting.\n");
+}
 
 } // namespace
 
 int UsageError(const std::string &message)
 {
-    std::cerr << "rezar-cli: " << message << " (see rezar-cli --help)\n";
+    std::cerr << Local(CliText::tr("rezar-cli: %1 (see rezar-cli --help)\n").arg(QString::fromLocal8Bit(message)));
     return ExitUsage;
 }
 
@@ -60,51 +72,40 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Quillwren"));
     QCoreApplication::setApplicationName(QStringLiteral("rezar-config"));
 
+    // Messages follow the user's language; data on stdout never does.
+    InstallTranslations();
+
+    CCommandLine line(kContext, kOptions, QT_TRANSLATE_NOOP("CliText", "%1 needs a %2"));
+    if (!line.Parse(QCoreApplication::arguments()))
+        return UsageError(Local(line.Error()));
+    if (line.Stop() == "help") {
+        std::cout << Local(Help(line));
+        return ExitDone;
+    }
+    if (line.Stop() == "version") {
+        std::cout << "rezar-cli " << REZAR_VERSION << "\n";
+        return ExitDone;
+    }
     CliOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&](std::string &into) {
-            if (i + 1 >= argc)
-                return false;
-            into = argv[++i];
-            return true;
-        };
-        if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
-            return ExitDone;
-        } else if (arg == "--version") {
-            std::cout << "rezar-cli " << REZAR_VERSION << "\n";
-            return ExitDone;
-        } else if (arg == "-v") {
-            options.verbose = true;
-        } else if (arg == "--partial") {
-            options.partial = true;
-        } else if (arg == "--verify") {
-            options.verify = true;
-        } else if (arg == "--no-history") {
-            options.noHistory = true;
-        } else if (arg == "-o") {
-            if (!value(options.outputPath))
-                return UsageError("-o needs a FILE");
-        } else if (arg == "--trace") {
-            if (!value(options.tracePath))
-                return UsageError("--trace needs a FILE");
-        } else if (arg == "--timeout") {
-            std::string text;
-            if (!value(text))
-                return UsageError("--timeout needs a number of seconds");
-            char *end = nullptr;
-            long seconds = std::strtol(text.c_str(), &end, 10);
-            if (text.empty() || *end != '\0' || seconds <= 0 || seconds > 86400)
-                return UsageError("--timeout takes a whole number of seconds from 1 to 86400");
-            options.timeoutSeconds = int(seconds);
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError("unknown option " + arg);
-        } else if (options.command.empty()) {
-            options.command = arg;
-        } else {
-            options.args.push_back(arg);
-        }
+    options.verbose = line.IsSet("v");
+    options.partial = line.IsSet("partial");
+    options.verify = line.IsSet("verify");
+    options.noHistory = line.IsSet("no-history");
+    // Paths and port names byte for byte as typed: the locale's encoding may not show them all.
+    options.outputPath = Typed(argv, line.ValueAt("o"));
+    options.tracePath = Typed(argv, line.ValueAt("trace"));
+    if (line.IsSet("timeout")) {
+        bool ok = false;
+        const int seconds = line.Value("timeout").toInt(&ok, 10);
+        if (!ok || seconds <= 0 || seconds > 86400)
+            return UsageError(Local(CliText::tr("--timeout takes a whole number of seconds from 1 to 86400")));
+        options.timeoutSeconds = seconds;
+    }
+    for (const qsizetype at : line.PositionalAt()) {
+        if (options.command.empty())
+            options.command = Typed(argv, {at});
+        else
+            options.args.push_back(Typed(argv, {at}));
     }
 
     using Command = int (*)(const CliOptions &);
@@ -114,17 +115,17 @@ int main(int argc, char *argv[])
         {"flash", CmdFlash},       {"history", CmdHistory},
     };
     if (options.command.empty())
-        return UsageError("no command given");
+        return UsageError(Local(CliText::tr("no command given")));
     auto found = commands.find(options.command);
     if (found == commands.end())
-        return UsageError("unknown command " + options.command);
+        return UsageError(Local(CliText::tr("unknown command %1").arg(QString::fromLocal8Bit(options.command))));
     if (!options.outputPath.empty() && options.command != "read")
-        return UsageError("-o belongs to read");
+        return UsageError(Local(CliText::tr("-o belongs to read")));
     if (options.partial && options.command != "read")
-        return UsageError("--partial belongs to read");
+        return UsageError(Local(CliText::tr("--partial belongs to read")));
     if (options.verify && options.command != "write")
-        return UsageError("--verify belongs to write");
+        return UsageError(Local(CliText::tr("--verify belongs to write")));
     if (options.noHistory && options.command != "read" && options.command != "write")
-        return UsageError("--no-history belongs to read and write");
+        return UsageError(Local(CliText::tr("--no-history belongs to read and write")));
     return found->second(options);
 }

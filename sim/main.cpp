@@ -1,6 +1,7 @@
 // rezar-sim: a stand-in Quillwren Rezar on a pseudo-terminal, for trying the tool without the
 // device and for the end-to-end tests.
 
+#include "CommandLine.h"
 #include "Settings.h"
 #include "Pty.h"
 #include "SimDevice.h"
@@ -18,30 +19,32 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: rezar-sim [options]\n"
-    "\n"
+const char kContext[] = "rezar-sim";
+
+const char kAbout[] =
     "A stand-in Quillwren Rezar on a pseudo-terminal. It prints the terminal's path; give that\n"
     "path (or the --link path) to rezar-cli or rezar-config as the port. The device powers up\n"
-    "each time the tool opens the port.\n"
-    "\n"
-    "Options:\n"
-    "  --settings FILE      start with these settings (loaded over the defaults)\n"
-    "  --dump FILE          write both banks to FILE whenever the tool closes the port, and at exit\n"
-    "  --firmware-out FILE  keep the firmware text the bootloader receives\n"
-    "  --link PATH          make PATH a symbolic link to the terminal\n"
-    "  --chip 1284|644      the chip the bootloader names (Quillwren v1.2c or v1.2b)\n"
-    "  --manual             power up when Enter is pressed, not when the port opens\n"
-    "  --fast               no line pace (about 1920 bytes/s each way otherwise), short erase\n"
-    "  --pause-after N      fall silent for 2 s after N lines of each listing\n"
-    "  --noise              stray bytes between the lines of the start-up text and listing\n"
-    "  --hangup-after N     close the line after N lines received by the menu, then stop\n"
-    "  --hangup-in-firmware N  close the line after N firmware bytes received, then stop\n"
-    "  --help\n"
-    "\n"
+    "each time the tool opens the port.\n";
+
+const char kAfter[] =
     "Bootloader answers: '.' per good record, '*' after the end record; errors: S syntax,\n"
     "C checksum, T unknown record type, F beyond the end of the flash.\n"
     "It stops cleanly on Ctrl-C (SIGINT) or SIGTERM.\n";
+
+const QList<OptionRow> kOptions = {
+    {{"settings"}, "FILE", "start with these settings (loaded over the defaults)"},
+    {{"dump"}, "FILE", "write both banks to FILE whenever the tool closes the port, and at exit"},
+    {{"firmware-out"}, "FILE", "keep the firmware text the bootloader receives"},
+    {{"link"}, "PATH", "make PATH a symbolic link to the terminal"},
+    {{"chip"}, "1284|644", "the chip the bootloader names (Quillwren v1.2c or v1.2b)"},
+    {{"manual"}, {}, "power up when Enter is pressed, not when the port opens"},
+    {{"fast"}, {}, "no line pace (about 1920 bytes/s each way otherwise), short erase"},
+    {{"pause-after"}, "N", "fall silent for 2 s after N lines of each listing"},
+    {{"noise"}, {}, "stray bytes between the lines of the start-up text and listing"},
+    {{"hangup-after"}, "N", "close the line after N lines received by the menu, then stop"},
+    {{"hangup-in-firmware"}, "N", "close the line after N firmware bytes received, then stop"},
+    {{"help", "h"}, {}, "", nullptr, true},
+};
 
 // One byte on a 19200 baud 8N1 line: 10 bits. Each direction keeps a clock of when its next
 // byte may go; a wake-up that comes late sends what it owes, so the rate holds on average, but
@@ -80,65 +83,59 @@ int Usage(const std::string &message)
     return 2;
 }
 
-bool Number(const char *text, long &value)
+bool Number(const QString &text, long &value)
 {
-    char *end = nullptr;
-    errno = 0;
-    value = std::strtol(text, &end, 10);
-    return *text && *end == '\0' && errno == 0 && value >= 0 && value <= 1000000;
+    bool ok = false;
+    value = text.toLong(&ok, 10);
+    return ok && value >= 0 && value <= 1000000;
 }
 
 // 0 to go on, -1 to stop with success (--help), or the exit code of a usage error.
 int ParseOptions(int argc, char *argv[], Options &options)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return -1;
-        }
-        bool *flag = arg == "--fast"     ? &options.device.bFast
-                     : arg == "--manual" ? &options.bManual
-                     : arg == "--noise"  ? &options.device.bNoise
-                                         : nullptr;
-        if (flag) {
-            *flag = true;
-            continue;
-        }
-        std::string *text = arg == "--settings"       ? &options.settingsPath
-                            : arg == "--dump"         ? &options.dumpPath
-                            : arg == "--firmware-out" ? &options.device.strFirmwareOut
-                            : arg == "--link"         ? &options.linkPath
-                                                      : nullptr;
-        const bool numeric = arg == "--chip" || arg == "--pause-after" || arg == "--hangup-after"
-                             || arg == "--hangup-in-firmware";
-        if (!text && !numeric)
-            return Usage(arg.rfind("-", 0) == 0 ? "unknown option " + arg : "unexpected argument " + arg);
-        if (i + 1 >= argc)
-            return Usage(arg + " needs a value");
-        const char *value = argv[++i];
-        if (text) {
-            *text = value;
-            continue;
-        }
-        long number = 0;
-        if (arg == "--chip") {
-            if (std::strcmp(value, "1284") != 0 && std::strcmp(value, "644") != 0)
-                return Usage("--chip takes 1284 or 644");
-            options.device.nChip = std::atoi(value);
-        } else if (arg == "--pause-after") {
-            if (!Number(value, number))
-                return Usage("--pause-after takes a number of lines");
-            options.device.nPauseAfter = int(number);
-        } else if (arg == "--hangup-in-firmware") {
-            if (!Number(value, number) || number == 0)
-                return Usage("--hangup-in-firmware takes a number of bytes from 1");
-            options.nHangupInFirmware = number;
-        } else {
-            if (!Number(value, number) || number == 0)
-                return Usage("--hangup-after takes a number of lines from 1");
-            options.nHangupAfter = number;
-        }
+    CCommandLine line(kContext, kOptions, "%1 needs a value");
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (!line.Parse(args))
+        return Usage(line.Error().toStdString());
+    if (!line.Stop().isEmpty()) {
+        const QString help = QStringLiteral("Usage: rezar-sim [options]\n\n") + kAbout
+                             + "\nOptions:\n" + line.OptionsHelp(23) + '\n' + kAfter;
+        std::fputs(help.toLocal8Bit().constData(), stdout);
+        return -1;
+    }
+    if (!line.Positional().isEmpty())
+        return Usage("unexpected argument " + line.Positional().first().toStdString());
+    options.device.bFast = line.IsSet("fast");
+    options.bManual = line.IsSet("manual");
+    options.device.bNoise = line.IsSet("noise");
+    // Paths byte for byte as typed: the locale's encoding may not show them all.
+    options.settingsPath = Typed(argv, line.ValueAt("settings"));
+    options.dumpPath = Typed(argv, line.ValueAt("dump"));
+    options.device.strFirmwareOut = Typed(argv, line.ValueAt("firmware-out"));
+    options.linkPath = Typed(argv, line.ValueAt("link"));
+    long number = 0;
+    if (line.IsSet("chip")) {
+        const QString chip = line.Value("chip");
+        if (chip != "1284" && chip != "644")
+            return Usage("--chip takes 1284 or 644");
+        options.device.nChip = chip.toInt();
+    }
+    if (line.IsSet("pause-after")) {
+        if (!Number(line.Value("pause-after"), number))
+            return Usage("--pause-after takes a number of lines");
+        options.device.nPauseAfter = int(number);
+    }
+    if (line.IsSet("hangup-in-firmware")) {
+        if (!Number(line.Value("hangup-in-firmware"), number) || number == 0)
+            return Usage("--hangup-in-firmware takes a number of bytes from 1");
+        options.nHangupInFirmware = number;
+    }
+    if (line.IsSet("hangup-after")) {
+        if (!Number(line.Value("hangup-after"), number) || number == 0)
+            return Usage("--hangup-after takes a number of lines from 1");
+        options.nHangupAfter = number;
     }
     return 0;
 }

@@ -2,6 +2,8 @@
 # Installs what the build and the tests need on Debian or Ubuntu, skipping what is there.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+          # lupdate and lrelease for our translations, and Qt's own translations beside them
+          qt6-l10n-tools qt6-translations-l10n
           libqt6svg6 xvfb xauth fonts-dejavu-core
           # the install test's validators, dpkg-shlibdeps for the package's dependencies and
           # lintian for the package

@@ -10,6 +10,7 @@
 struct ConfigOptions {
     QString port;   // --port NAME: the port the Comms page's port box starts with
     QString trace;  // --trace FILE: where the link records every byte, as rezar-cli --trace does
+    QString language;  // --lang LANGUAGE: the window's language instead of the locale's ("de", "en")
 };
 inline ConfigOptions g_configOptions;
 
@@ -30,7 +31,8 @@ ConfigCommandLine ParseConfigCommandLine(int argc, char *argv[]);
 // Returns the usage error for the first one, or an empty text when nothing is left.
 QString LeftoverArgumentError(const QStringList &leftover);
 
-extern const char kConfigUsage[];
+// --help: in the language of the translations installed.
+QString ConfigUsage();
 
 // Exit codes: 0 the window was closed, 1 it could not start, 2 usage error.
 enum ConfigExit { ConfigExitDone = 0, ConfigExitCannotStart = 1, ConfigExitUsage = 2 };

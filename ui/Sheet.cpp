@@ -50,7 +50,7 @@ bool SameBanks(const CSettings &a, const CSettings &b)
 } // namespace
 
 CSheet::CSheet(CSettings &settings, const CommsOptions &comms)
-    : CPropertySheet("Quillwren Rezar Configuration"),
+    : CPropertySheet(tr("Quillwren Rezar Configuration")),
       m_settings(settings),
       m_pLink(std::make_unique<CDeviceLink>(m_settings, comms.ports)),
       m_pBasicPage(std::make_unique<CBasicPage>(m_settings)),
@@ -80,11 +80,11 @@ CSheet::CSheet(CSettings &settings, const CommsOptions &comms)
 
     // The bank label stands at the left end of the button row, "&Close" at the right, where
     // the help button of a classic property sheet stands. No Apply, OK/Cancel or Help.
-    m_pBankLabel = new QLabel("BANK:0", this);
+    m_pBankLabel = new QLabel(tr("BANK:%1").arg(0), this);
     m_pBankLabel->setObjectName("bankLabel");
     m_pBankLabel->setTextFormat(Qt::PlainText);
-    m_pBankLabel->setMinimumWidth(m_pBankLabel->fontMetrics().horizontalAdvance("BANK:0") * 2);
-    m_pCloseButton = new QPushButton("&Close", this);
+    m_pBankLabel->setMinimumWidth(m_pBankLabel->fontMetrics().horizontalAdvance(tr("BANK:%1").arg(0)) * 2);
+    m_pCloseButton = new QPushButton(tr("&Close"), this);
     m_pCloseButton->setObjectName("closeButton");
     m_pCloseButton->setDefault(false);
     m_pCloseButton->setAutoDefault(false);
@@ -113,7 +113,7 @@ CSheet::~CSheet()
 
 void CSheet::OnBankChanged(int bank)
 {
-    m_pBankLabel->setText(QStringLiteral("BANK:%1").arg(bank));
+    m_pBankLabel->setText(tr("BANK:%1").arg(bank));
 }
 
 void CSheet::OnInitDialog()
@@ -123,7 +123,8 @@ void CSheet::OnInitDialog()
     // The system menu gets its own "Mi&nimize" entry and a separator below it.
     HWND hwnd = reinterpret_cast<HWND>(winId());
     if (HMENU menu = GetSystemMenu(hwnd, FALSE)) {
-        InsertMenuW(menu, 1, MF_BYPOSITION | MF_STRING, SC_MINIMIZE, L"Mi&nimize");
+        const QString minimize = tr("Mi&nimize");
+        InsertMenuW(menu, 1, MF_BYPOSITION | MF_STRING, SC_MINIMIZE, reinterpret_cast<LPCWSTR>(minimize.utf16()));
         InsertMenuW(menu, 2, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
         DrawMenuBar(hwnd);
     }
@@ -147,9 +148,9 @@ bool CSheet::AskAboutChanges(const QString &question, const QString &discardCapt
     QMessageBox box(QMessageBox::Warning, windowTitle(), question, QMessageBox::NoButton, this);
     box.setObjectName("unsavedChangesQuestion");
     box.setTextFormat(Qt::PlainText);
-    QPushButton *save = box.addButton("&Save Settings\u2026", QMessageBox::AcceptRole);
+    QPushButton *save = box.addButton(tr("&Save Settings\u2026"), QMessageBox::AcceptRole);
     QPushButton *discard = box.addButton(discardCaption, QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton("Cancel", QMessageBox::RejectRole);
+    QPushButton *cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
     // Enter never loses the changes; Esc leaves everything as it was.
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
@@ -169,9 +170,9 @@ bool CSheet::ConfirmDiscard(const QString &action)
     if (!HasUnsavedChanges())
         return true;
     return AskAboutChanges(
-        QStringLiteral("The settings have changes that were not saved to a file or written to "
-                       "the device. %1 replaces them.").arg(action),
-        "&Discard changes");
+        tr("The settings have changes that were not saved to a file or written to "
+           "the device. %1 replaces them.").arg(action),
+        tr("&Discard changes"));
 }
 
 bool CSheet::CanClose()
@@ -180,14 +181,14 @@ bool CSheet::CanClose()
     if (!running.isEmpty()) {
         running[0] = running[0].toUpper();
         QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QStringLiteral("%1 is running.").arg(running), QMessageBox::NoButton,
+                        tr("%1 is running.").arg(running), QMessageBox::NoButton,
                         this);
         box.setObjectName("closeWhileRunningQuestion");
         box.setTextFormat(Qt::PlainText);
-        box.setInformativeText("If the window closes now, the device may be left half-written "
-                               "or without firmware.");
-        QPushButton *close = box.addButton("Close &anyway", QMessageBox::DestructiveRole);
-        QPushButton *keep = box.addButton("&Keep open", QMessageBox::RejectRole);
+        box.setInformativeText(tr("If the window closes now, the device may be left half-written "
+                                  "or without firmware."));
+        QPushButton *close = box.addButton(tr("Close &anyway"), QMessageBox::DestructiveRole);
+        QPushButton *keep = box.addButton(tr("&Keep open"), QMessageBox::RejectRole);
         box.setDefaultButton(keep);
         box.setEscapeButton(keep);
         box.exec();
@@ -196,9 +197,9 @@ bool CSheet::CanClose()
     }
     if (!HasUnsavedChanges())
         return true;
-    return AskAboutChanges("The settings have changes that were not saved to a file or "
-                           "written to the device.",
-                           "Close &without saving");
+    return AskAboutChanges(tr("The settings have changes that were not saved to a file or "
+                              "written to the device."),
+                           tr("Close &without saving"));
 }
 
 void CSheet::OnClose()

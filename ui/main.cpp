@@ -3,8 +3,10 @@
 #include "App.h"
 #include "CommsPage.h"
 #include "ConfigOptions.h"
+#include "Translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,8 +34,30 @@ void CannotStartHandler(QtMsgType type, const QMessageLogContext &context, const
 
 int UsageError(const QString &message)
 {
-    std::fprintf(stderr, "rezar-config: %s (see rezar-config --help)\n", qPrintable(message));
+    const QString line = QCoreApplication::translate("ConfigText", "rezar-config: %1 (see rezar-config --help)\n");
+    std::fputs(line.arg(message).toLocal8Bit().constData(), stderr);
     return ConfigExitUsage;
+}
+
+// Help, version and usage errors need no display: a core application carries the translations
+// while the command line is read again, so that its texts come in the user's language.
+int AnswerWithoutWindow(int argc, char *argv[], const QString &language)
+{
+    QCoreApplication core(argc, argv);
+    InstallTranslations(language);
+    const ConfigCommandLine commandLine = ParseConfigCommandLine(argc, argv);
+    switch (commandLine.action) {
+    case ConfigCommandLine::Help:
+        std::fputs(ConfigUsage().toLocal8Bit().constData(), stdout);
+        return ConfigExitDone;
+    case ConfigCommandLine::Version:
+        std::printf("rezar-config %s\n", REZAR_VERSION);
+        return ConfigExitDone;
+    case ConfigCommandLine::UsageError:
+    case ConfigCommandLine::Run:
+        break;
+    }
+    return UsageError(commandLine.error);
 }
 
 } // namespace
@@ -41,22 +65,14 @@ int UsageError(const QString &message)
 int main(int argc, char *argv[])
 {
     ConfigCommandLine commandLine = ParseConfigCommandLine(argc, argv);
-    switch (commandLine.action) {
-    case ConfigCommandLine::Help:
-        std::fputs(kConfigUsage, stdout);
-        return ConfigExitDone;
-    case ConfigCommandLine::Version:
-        std::printf("rezar-config %s\n", REZAR_VERSION);
-        return ConfigExitDone;
-    case ConfigCommandLine::UsageError:
-        return UsageError(commandLine.error);
-    case ConfigCommandLine::Run:
-        break;
-    }
+    if (commandLine.action != ConfigCommandLine::Run)
+        return AnswerWithoutWindow(argc, argv, commandLine.options.language);
 
     g_previousHandler = qInstallMessageHandler(CannotStartHandler);
     QApplication app(commandLine.qtArgc, commandLine.qtArgv.data());
     qInstallMessageHandler(g_previousHandler);
+    // The window follows the user's locale (LANGUAGE included) unless --lang says otherwise.
+    InstallTranslations(commandLine.options.language);
     QStringList leftover;
     for (int i = 1; i < commandLine.qtArgc; ++i)
         leftover << QString::fromLocal8Bit(commandLine.qtArgv[i]);
@@ -67,7 +83,7 @@ int main(int argc, char *argv[])
     // --trace: every port the window's link opens records its bytes, as rezar-cli --trace does.
     if (QString error; !g_configOptions.trace.isEmpty()
                        && !CCommsPage::TraceTo(g_configOptions.trace, &g_theApp.m_comms.ports, &error)) {
-        std::fprintf(stderr, "rezar-config: %s\n", qPrintable(error));
+        std::fprintf(stderr, "rezar-config: %s\n", error.toLocal8Bit().constData());
         return ConfigExitCannotStart;
     }
 

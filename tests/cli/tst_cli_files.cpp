@@ -198,6 +198,34 @@ private slots:
                             + "/Quillwren/rezar-config/history\n");
     }
 
+    // A file name the locale's encoding cannot show (Latin-1 under UTF-8) is opened as typed.
+    void pathAsTyped()
+    {
+        QProcess p;
+        p.setWorkingDirectory(m_dir.path());
+        p.start("sh", {"-c", R"sh(f="$(printf 'x\344.txt')"; printf 'TXD 7\r\n' > "$f"; "$0" load "$f")sh",
+                       REZAR_BUILD_DIR "/rezar-cli"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAllStandardOutput().contains("\nTXD 7\r\n"));
+    }
+
+    // Messages follow the locale; what goes to stdout for scripts never does.
+    void germanMessagesSameData()
+    {
+        const QString file = Write("german.txt", "TXD 7\r\n");
+        const Run english = Cli({"defaults"}), englishDiff = Cli({"diff", file});
+        qputenv("LANGUAGE", "de");
+        const Run german = Cli({"defaults"}), germanDiff = Cli({"diff", file}), refused = Cli({"frob"});
+        qputenv("LANGUAGE", "en");
+        QCOMPARE(german.exitCode, 0);
+        QCOMPARE(german.out, english.out);
+        QVERIFY(!germanDiff.out.isEmpty());
+        QCOMPARE(germanDiff.out, englishDiff.out);
+        QCOMPARE(refused.exitCode, 2);
+        QCOMPARE(refused.err, QByteArray("rezar-cli: unbekannter Befehl frob (siehe rezar-cli --help)\n"));
+    }
+
     void helpAndVersion()
     {
         Run r = Cli({"--help"});

@@ -415,6 +415,11 @@ private slots:
             << QStringList{"--bogus"} << 2 << "" << refused("unknown option --bogus") << false;
         QTest::newRow("port without name")
             << QStringList{"--port"} << 2 << "" << refused("--port needs a NAME") << false;
+        // --lang chooses the language before the locale does, for help and errors too.
+        QTest::newRow("German help")
+            << QStringList{"--help", "--lang", "de"} << 0 << "Aufruf: rezar-config [Optionen]\n" << "" << false;
+        QTest::newRow("lang without language")
+            << QStringList{"--lang"} << 2 << "" << refused("--lang needs a LANGUAGE") << false;
         // Qt's own options reach QApplication; what it leaves over is refused before any window.
         QTest::newRow("stray argument") << QStringList{"-platform", "offscreen", "stray"} << 2 << ""
                                         << refused("unexpected argument stray") << true;

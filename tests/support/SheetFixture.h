@@ -5,6 +5,7 @@
 
 #include "Settings.h"
 #include "Sheet.h"
+#include "Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -127,6 +128,10 @@ public:
     // told to keep what an earlier one remembered.
     explicit SheetFixture(Remembered remembered = Remembered::Forget, const CommsOptions &comms = CommsOptions())
     {
+        // In the locale's language, as the program's start code does (the suites run in
+        // English, and again in German where the words matter).
+        static const QString language = InstallTranslations();
+        Q_UNUSED(language);
         if (remembered == Remembered::Forget)
             RememberedStore()->clear();
         sheet = std::make_unique<CSheet>(settings, comms);

@@ -34,3 +34,21 @@ set_tests_properties(tst_sheet_fit_scale2 PROPERTIES LABELS ui TIMEOUT 120 ENVIR
 rezar_add_test(tst_settinghelp_forms SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settinghelp_forms.cpp
   LIBS rezar_settings Qt6::Widgets LABELS ui)
 set_target_properties(tst_settinghelp_forms PROPERTIES AUTOUIC_SEARCH_PATHS ${CMAKE_SOURCE_DIR}/res)
+
+# The translations: the .ts files against the sources, and a German window against an English one.
+string(REPLACE ";" "," sources "${REZAR_TR_SOURCES}")
+rezar_add_test(tst_translations SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_translations.cpp
+  LIBS rezar_ui LABELS ui)
+target_compile_definitions(tst_translations PRIVATE
+  REZAR_LUPDATE="${REZAR_LUPDATE}" REZAR_TS_DIR="${CMAKE_SOURCE_DIR}/i18n"
+  REZAR_TR_SOURCES="${sources}")
+
+# The look, the fit and the access keys again in German, whose words are longer.
+foreach(suite sheet_look sheet_fit sheet_keys)
+  add_test(NAME tst_${suite}_de COMMAND tst_${suite})
+  get_test_property(tst_${suite} ENVIRONMENT environment)
+  list(TRANSFORM environment REPLACE "^LANGUAGE=.*" "LANGUAGE=de")
+  set_tests_properties(tst_${suite}_de PROPERTIES LABELS ui TIMEOUT 120 ENVIRONMENT "${environment}")
+endforeach()
+set_property(TEST tst_sheet_fit_de APPEND PROPERTY ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-800x480.json")

@@ -49,7 +49,7 @@ void CTelemetryPage::UpdateBankControls()
     const int bank = m_settings.GetBank() != 0 ? 1 : 0;
     (bank == 1 ? m_ui->bank1Radio : m_ui->bank0Radio)->setChecked(true);
     emit bankChanged(bank);
-    m_ui->copyBankButton->setText(bank == 1 ? "C&opy To Bank 0" : "C&opy To Bank 1");
+    m_ui->copyBankButton->setText(tr("C&opy To Bank %1").arg(bank == 1 ? 0 : 1));
 }
 
 void CTelemetryPage::UpdateEnables()
