@@ -4,7 +4,9 @@
 #    are not part of a Windows build);
 # 2. end to end over the Windows serial code: rezar-sim (the Linux build in build-dev/) on a
 #    pseudo-terminal, mapped to COM7 in Wine's registry; rezar-cli.exe read, write and flash
-#    against the Linux build's results; ports; a missing port;
+#    against the Linux build's results; ports; a missing port; the window (offscreen, through
+#    rezar-poll-stall.exe) reads, writes and loads firmware, and leaves a picture of itself in
+#    build-windows/comms-wine.png;
 # 3. the install step's folder alone runs the programs; the installer installs silently into a
 #    fresh Wine prefix, the programs start, the uninstaller removes them.
 set -euo pipefail
@@ -96,6 +98,15 @@ cli flash COM7 "$work/firmware.hex" 2> "$work/flash-win.err" || true
 sleep 0.5
 check "flash COM7: Firmware update complete" contains "$work/flash-win.err" "Firmware update complete"
 check "flash COM7: the device got the file byte for byte" same "$work/firmware.hex" "$work/flashed-win.hex"
+
+# The window, offscreen, driven as a user would (rezar-poll-stall): read, write, flash.
+start_sim --settings "$work/mine.txt"
+REZAR_GRAB=$win/comms-wine.png WINEQT_QPA_PLATFORM=offscreen \
+  WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu LD_PRELOAD=$dev/tests/librezar_pty_modem.so \
+  wine "$win/rezar-poll-stall.exe" COM7 "$work/firmware.hex" > "$work/window.txt" 2>&1 || true
+check "the window reads from COM7" grep -q "^read .*Read Complete" "$work/window.txt"
+check "the window writes to COM7" grep -q "^write .*Write Complete" "$work/window.txt"
+check "the window loads firmware over COM7" grep -q "^flash .*Firmware update complete" "$work/window.txt"
 
 cli read COM9 2> "$work/missing.err" && echo "read COM9 succeeded?"
 check "a missing COM port: no such port" contains "$work/missing.err" "COM9: no such port"

@@ -107,7 +107,8 @@ launcher=()
 command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
   -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-  -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" -DREZAR_WINDOWS_QT="$qt" > /dev/null
+  -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" -DREZAR_WINDOWS_QT="$qt" \
+  -DREZAR_BENCH=ON > /dev/null
 cmake --build build-windows
 
 case "$what" in
