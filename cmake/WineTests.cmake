@@ -13,6 +13,18 @@ add_test(NAME wine_prefix COMMAND ${REZAR_WINE} wineboot -i)
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine
   ENVIRONMENT "WINEPREFIX=${REZAR_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=" TIMEOUT 120)
 
+# The suites carry the programs' manifest, so that they run with the same code page (UTF-8)
+# and DPI awareness as the programs whose parts they test.
+set(manifest_rc ${CMAKE_CURRENT_BINARY_DIR}/suite-manifest.rc)
+file(WRITE ${manifest_rc} "1 24 \"${CMAKE_SOURCE_DIR}/dist/windows/rezar.manifest\"\n")
+get_property(targets DIRECTORY PROPERTY BUILDSYSTEM_TARGETS)
+foreach(target ${targets})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL EXECUTABLE)
+    target_sources(${target} PRIVATE ${manifest_rc})
+  endif()
+endforeach()
+
 get_property(suites DIRECTORY PROPERTY TESTS)
 list(REMOVE_ITEM suites wine_prefix)
 foreach(suite ${suites})
@@ -34,7 +46,7 @@ set(REZAR_WINE_PENDING
   tst_history        # moves the history with XDG_DATA_HOME; on Windows it is under AppData
   tst_devicelink     # expects the group that owns a device in the permission hint
   tst_comms_ops      # POSIX paths and permissions, and a history folder it cannot move
-  tst_comms_page     # a missing file's system text, and a read paused on another tab
+  tst_comms_page     # expects the C library's text for a missing file, not Windows' own words
   tst_position_forms # two boxes 1 px short with Wine's font metrics (see tst_sheet_look)
   tst_sheet_look)
 foreach(suite ${REZAR_WINE_PENDING})
