@@ -20,7 +20,7 @@ export WINEPREFIX=$win/wine
 qt=$(sed -n 's/^REZAR_WINDOWS_QT:PATH=//p' "$win/CMakeCache.txt")
 export WINEPATH="Z:$qt/bin;Z:/usr/lib/gcc/x86_64-w64-mingw32/12-posix;Z:/usr/x86_64-w64-mingw32/lib"
 
-part=${1:-all}   # all, or e2e: without the suites
+part=${1:-all}   # all; e2e: without the suites; bench: bench/link-timing under Wine
 failures=0
 check() {  # check TEXT COMMAND...: runs the command, prints ok or FAIL with the text
   local text=$1
@@ -61,6 +61,29 @@ wineserver -k || true
 cli() { LD_PRELOAD=$dev/tests/librezar_pty_modem.so wine "$win/rezar-cli.exe" "$@"; }
 same() { cmp -s "$1" "$2"; }
 contains() { grep -q -- "$2" "$1"; }
+
+if [ "$part" = bench ]; then
+  # bench/link-timing runs BUILD/rezar-sim and BUILD/rezar-cli: here the Linux sim, and
+  # rezar-cli.exe under Wine given the sim's terminal as COM7.
+  mkdir "$work/bench"
+  ln -s "$dev/rezar-sim" "$work/bench/rezar-sim"
+  cat > "$work/bench/rezar-cli" <<WRAPPER
+#!/usr/bin/env bash
+args=()
+for a in "\$@"; do
+  if [ -L "\$a" ] && [[ \$(readlink "\$a") == /dev/pts/* ]]; then
+    wine reg add 'HKLM\\Software\\Wine\\Ports' /v COM7 /d "\$a" /f > /dev/null 2>&1
+    wineserver -k || true
+    a=COM7
+  fi
+  args+=("\$a")
+done
+LD_PRELOAD=$dev/tests/librezar_pty_modem.so exec wine "$win/rezar-cli.exe" "\${args[@]}"
+WRAPPER
+  chmod +x "$work/bench/rezar-cli"
+  bench/link-timing "$work/bench"
+  exit
+fi
 
 "$dev/rezar-cli" defaults > "$work/defaults.txt"
 sed 's/^MYCALL .*/MYCALL K1ABC\r/; s/^TXD .*/TXD 42\r/' "$work/defaults.txt" > "$work/mine.txt"

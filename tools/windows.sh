@@ -6,6 +6,7 @@
 #   tools/windows.sh test      ... then the suites under Wine and the end-to-end tests over a COM
 #                              port mapped to rezar-sim (Linux build in build-dev/)
 #   tools/windows.sh package   ... then the installer and the zip (cpack in build-windows/)
+#   tools/windows.sh bench     ... then bench/link-timing with rezar-cli.exe under Wine over COM7
 #   tools/windows.sh qt SRC    make the Qt for Windows from source (see README), SRC = a folder
 #                              holding Qt SerialPort 6.4.2's source
 #
@@ -23,7 +24,7 @@ export WINEPREFIX=${REZAR_WINEPREFIX:-$top/build-windows/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
-packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis zip
+packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis
           cmake ninja-build qt6-base-dev qt6-base-dev-tools fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
@@ -114,6 +115,7 @@ cmake --build build-windows
 case "$what" in
   build) ;;
   test) exec tools/windows-test.sh ;;
+  bench) exec tools/windows-test.sh bench ;;
   package) cd build-windows && cpack ;;
-  *) echo "windows: unknown step '$what' (build, test, package, qt)" >&2; exit 2 ;;
+  *) echo "windows: unknown step '$what' (build, test, package, bench, qt)" >&2; exit 2 ;;
 esac
