@@ -47,7 +47,6 @@ set(REZAR_WINE_PENDING
   tst_history        # moves the history with XDG_DATA_HOME; on Windows it is under AppData
   tst_devicelink     # expects the group that owns a device in the permission hint
   tst_comms_ops      # POSIX paths and permissions, and a history folder it cannot move
-  tst_comms_page     # expects the C library's text for a missing file, not Windows' own words
   tst_position_forms # tsymcode (at most 32 px in its form) and gwaylen narrower than their
                      # text with the DejaVu font offscreen under Wine (see tst_sheet_look)
   tst_sheet_look)
