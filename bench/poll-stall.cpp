@@ -4,6 +4,7 @@
 // ticks of a 5 ms timer standing for the repaints and clicks the window must answer.
 //
 // Usage: rezar-poll-stall PORT FIRMWARE   (rezar-sim must be listening on PORT)
+// With REZAR_GRAB=FILE it saves a picture of the window after the read.
 
 #include "CommsPage.h"
 #include "Settings.h"
@@ -139,6 +140,9 @@ int main(int argc, char *argv[])
                     r.longestStallMs, qPrintable(r.status));
         if (r.status != op.done)
             failed = 1;
+        // REZAR_GRAB=FILE: a picture of the window as the read left it, to look at.
+        if (op.button == std::string("readConfigButton") && qEnvironmentVariableIsSet("REZAR_GRAB"))
+            sheet.grab().save(qEnvironmentVariable("REZAR_GRAB"));
     }
     return failed;
 }

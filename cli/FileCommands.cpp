@@ -12,6 +12,19 @@
 #include <iostream>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+void UseBinaryOutput()
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
 bool WriteStdout(const std::string &text)
 {
     // A settings text may hold any byte but CR and LF: written as it is, and checked to the

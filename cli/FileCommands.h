@@ -15,6 +15,12 @@ int CmdHistory(const CliOptions &options);
 // when it cannot be read. Returns true on success and puts the parse summary into summary.
 bool LoadSettingsFile(CSettings &settings, const std::string &path, std::string &summary);
 
+// Puts standard output and standard error into binary mode where the C library has a text mode
+// (Windows, where every LF written would gain a CR: a settings text's CR LF would come out as
+// CR CR LF), so that both carry the same bytes on every system. Called once at the start, before
+// anything is written.
+void UseBinaryOutput();
+
 // Writes bytes to stdout unchanged and makes sure they got out; on a failed or short write
 // says so on stderr ("cannot write standard output: ...") and returns false.
 [[nodiscard]] bool WriteStdout(const std::string &text);

@@ -67,6 +67,7 @@ int UsageError(const std::string &message)
 
 int main(int argc, char *argv[])
 {
+    UseBinaryOutput();
     QCoreApplication app(argc, argv);
     // The window's names: both keep their history in the same folder.
     QCoreApplication::setOrganizationName(QStringLiteral("Quillwren"));

@@ -158,6 +158,9 @@ public:
     {
         if (!m_port.isOpen() || m_bFailed || count <= 0)
             return 0;
+#ifdef Q_OS_WIN
+        TakeCompletions();
+#else
         // A wait of no time takes what the driver holds into the port's buffer (the window's
         // event loop may have done so already; the command-line tool runs none).
         if (m_port.bytesAvailable() < count) {
@@ -165,6 +168,7 @@ public:
             if (!m_port.waitForReadyRead(0) && IsLoss(m_port))
                 m_bFailed = true;
         }
+#endif
         if (m_bFailed)
             return 0;
         const qint64 n = m_port.read(buffer, count);
@@ -187,6 +191,10 @@ public:
 
     void Flush() override
     {
+#ifdef Q_OS_WIN
+        if (m_port.isOpen() && !m_bFailed)
+            TakeCompletions();
+#endif
         if (!m_port.isOpen() || m_bFailed || m_port.bytesToWrite() == 0)
             return;
         // QSerialPort keeps written bytes in its own buffer until asked; flush() hands over
@@ -224,6 +232,32 @@ public:
     PortError OpenError() const override { return m_error; }
 
 private:
+#ifdef Q_OS_WIN
+    // Completions handled at most per call: a line that never pauses cannot hold a poll.
+    static constexpr int kMaxCompletionsPerCall = 64;
+
+    // On Windows QSerialPort reads and writes overlapped and learns that one finished from a
+    // completion port: through the event loop, or inside its waits, one completion per wait.
+    // The command-line tool runs no event loop, and a poll brings several completions (the
+    // line event, the read, the write), so one wait per poll fell behind: written bytes
+    // stayed counted as pending, and the next write was not started before the last one was
+    // seen to finish, until the link gave the port up as stuck. So every completion already
+    // there is taken now; a wait of no time that finds none reports a time-out.
+    void TakeCompletions()
+    {
+        for (int i = 0; i < kMaxCompletionsPerCall; ++i) {
+            m_port.clearError();
+            m_port.waitForReadyRead(0);
+            if (m_port.error() == QSerialPort::NoError)
+                continue;  // one handled, maybe more waiting
+            if (m_port.error() != QSerialPort::TimeoutError && IsLoss(m_port))
+                m_bFailed = true;
+            break;
+        }
+        m_port.clearError();
+    }
+#endif
+
     QSerialPort m_port;
     bool m_bFailed = false;
     PortError m_error;

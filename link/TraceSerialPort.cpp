@@ -90,7 +90,8 @@ CTraceFile::~CTraceFile()
 
 bool CTraceFile::Open(const std::string &path, const std::string &program)
 {
-    m_file = std::fopen(path.c_str(), "w");
+    // Binary: a trace has LF line ends on every system (text mode on Windows wrote CR LF).
+    m_file = std::fopen(path.c_str(), "wb");
     if (!m_file)
         return false;
     m_clock.start();

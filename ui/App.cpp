@@ -27,5 +27,10 @@ QIcon AppIcon()
 {
     // rezar_ui is a static library: its resources are registered by hand (repeats are no-ops).
     Q_INIT_RESOURCE(rezar);
+#ifdef Q_OS_WIN
+    // The Qt shipped for Windows reads no SVG.
+    return QIcon(QStringLiteral(":/rezar.ico"));
+#else
     return QIcon(QStringLiteral(":/rezar.svg"));
+#endif
 }

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 using Lines = std::vector<std::string>;
 Q_DECLARE_METATYPE(std::string)
