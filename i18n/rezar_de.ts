@@ -110,6 +110,25 @@
     </message>
 </context>
 <context>
+    <name>CCommsPage</name>
+    <message>
+        <source>Loaded %1</source>
+        <translation>%1 geladen</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file %1</source>
+        <translation>Datei %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read file %1</source>
+        <translation>Datei %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>CSheet</name>
     <message>
         <source>Quillwren Rezar Configuration</source>
@@ -505,6 +524,75 @@ Gerätepfad, ein bloßer Name (ttyUSB0) oder COMn</translation>
     </message>
 </context>
 <context>
+    <name>DeviceCommands</name>
+    <message>
+        <source> bytes</source>
+        <translation> Bytes</translation>
+    </message>
+    <message>
+        <source> of %1 lines</source>
+        <translation> von %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>rezar-cli: cannot write %1
+</source>
+        <translation>rezar-cli: %1 lässt sich nicht schreiben
+</translation>
+    </message>
+    <message>
+        <source> (see rezar-cli ports)</source>
+        <translation> (siehe rezar-cli ports)</translation>
+    </message>
+    <message>
+        <source>rezar-cli: gave up waiting after %1 s; last status: %2
+</source>
+        <translation>rezar-cli: Warten nach %1 s aufgegeben; letzter Stand: %2
+</translation>
+    </message>
+    <message>
+        <source>rezar-cli: warning: no history kept: %1
+</source>
+        <translation>rezar-cli: Warnung: kein Verlauf gespeichert: %1
+</translation>
+    </message>
+    <message>
+        <source>rezar-cli: cannot write %1: %2
+</source>
+        <translation>rezar-cli: %1 lässt sich nicht schreiben: %2
+</translation>
+    </message>
+    <message>
+        <source>rezar-cli: the listing ended early: %1 of %2 settings received; nothing kept (--partial keeps them)
+</source>
+        <translation>rezar-cli: die Auflistung endete vorzeitig: %1 von %2 Einstellungen empfangen; nichts behalten (--partial behält sie)
+</translation>
+    </message>
+    <message>
+        <source>rezar-cli: verify: %1 of %2 settings not read back
+</source>
+        <translation>rezar-cli: Prüfung: %1 von %2 Einstellungen nicht zurückgelesen
+</translation>
+    </message>
+    <message>
+        <source>rezar-cli: verify: %1 setting read back differs from what was written (bank, key, written, read back)
+</source>
+        <translation>rezar-cli: Prüfung: %1 zurückgelesene Einstellung weicht vom Geschriebenen ab (Bank, Schlüssel, geschrieben, zurückgelesen)
+</translation>
+    </message>
+    <message>
+        <source>rezar-cli: verify: %1 settings read back differ from what was written (bank, key, written, read back)
+</source>
+        <translation>rezar-cli: Prüfung: %1 zurückgelesene Einstellungen weichen vom Geschriebenen ab (Bank, Schlüssel, geschrieben, zurückgelesen)
+</translation>
+    </message>
+    <message>
+        <source>Verified: the device holds what was written
+</source>
+        <translation>Geprüft: das Gerät enthält, was geschrieben wurde
+</translation>
+    </message>
+</context>
+<context>
     <name>DisplayPage</name>
     <message>
         <source>Display</source>
@@ -622,6 +710,109 @@ Gerätepfad, ein bloßer Name (ttyUSB0) oder COMn</translation>
 (GKRELAY)</source>
         <translation>GPS-&amp;KISS-Weitergabe
 (GKRELAY)</translation>
+    </message>
+</context>
+<context>
+    <name>LinkText</name>
+    <message>
+        <source>Select COM port and click Read or Write</source>
+        <translation>COM-Port wählen und Lesen oder Schreiben anklicken</translation>
+    </message>
+    <message>
+        <source>Opened Com port %1 - cycle QWN power</source>
+        <translation>COM-Port %1 geöffnet – Gerät aus- und wieder einschalten</translation>
+    </message>
+    <message>
+        <source>Found Quillwren Rezar - Entering Command Menu</source>
+        <translation>Quillwren Rezar gefunden – Befehlsmenü wird geöffnet</translation>
+    </message>
+    <message>
+        <source>Entered Command Menu - Reading settings</source>
+        <translation>Befehlsmenü geöffnet – Einstellungen werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading back settings</source>
+        <translation>Einstellungen werden zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Read Complete</source>
+        <translation>Lesen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Write Complete</source>
+        <translation>Schreiben abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Entering Bootloader</source>
+        <translation>Bootloader wird gestartet</translation>
+    </message>
+    <message>
+        <source>Erasing Code</source>
+        <translation>Firmware wird gelöscht</translation>
+    </message>
+    <message>
+        <source>Erase Complete</source>
+        <translation>Löschen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Written %1 bytes (%2%)</source>
+        <translation>%1 Bytes geschrieben (%2 %)</translation>
+    </message>
+    <message>
+        <source>Firmware update complete</source>
+        <translation>Firmware-Aktualisierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Firmware update Error %1</source>
+        <translation>Fehler %1 bei der Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Failed to open Com port %1</source>
+        <translation>COM-Port %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Lost connection on Com port %1</source>
+        <translation>Verbindung über COM-Port %1 verloren</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write to Com port %1</source>
+        <translation>Auf COM-Port %1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read file %1</source>
+        <translation>Datei %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>Not a valid firmware file %1</source>
+        <translation>Keine gültige Firmware-Datei: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file %1</source>
+        <translation>Datei %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Found %1 based Quillwren - %2</source>
+        <translation>Quillwren mit %1 gefunden – %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2 settings not received</source>
+        <translation>%1 – %2 Einstellungen nicht empfangen</translation>
+    </message>
+    <message>
+        <source>Nothing heard from the device yet: check the port and the cable, then switch the device off and on</source>
+        <translation>Noch nichts vom Gerät gehört: Port und Kabel prüfen, dann das Gerät aus- und wieder einschalten</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file is larger than 16 MiB (%1 bytes)</source>
+        <translation>die Datei ist größer als 16 MiB (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1219,853 @@ Gerätepfad, ein bloßer Name (ttyUSB0) oder COMn</translation>
     <message>
         <source>Offse&amp;t (TSOFFSET)</source>
         <translation>Versa&amp;tz (TSOFFSET)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingHelp</name>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Position Timing</source>
+        <translation>Positionstakt</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Beacon / Digipeater</source>
+        <translation>Bake / Digipeater</translation>
+    </message>
+    <message>
+        <source>Bank / Telem / WX</source>
+        <translation>Bank / Telemetrie / WX</translation>
+    </message>
+    <message>
+        <source>Packet</source>
+        <translation>Packet</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>x 100ms</source>
+        <translation>x 100 ms</translation>
+    </message>
+    <message>
+        <source>Mode (AMODE)</source>
+        <translation>Modus (AMODE)</translation>
+    </message>
+    <message>
+        <source>What serial port A speaks: TEXT, KISS, GPS, PEET or DEAFTEXT. KISS is for packet software on a computer, GPS for a GPS receiver. The Directly and Splitter buttons on the Basic page also set it.</source>
+        <translation>Was die serielle Schnittstelle A spricht: TEXT, KISS, GPS, PEET oder DEAFTEXT. KISS dient der Packet-Software auf einem Rechner, GPS einem GPS-Empfänger. Die Schaltflächen Direkt und Splitter auf der Seite Grundeinstellungen setzen den Modus ebenfalls.</translation>
+    </message>
+    <message>
+        <source>Baudrate (ABAUD)</source>
+        <translation>Baudrate (ABAUD)</translation>
+    </message>
+    <message>
+        <source>The baud rate of serial port A, which must match the device connected to it. The Directly and Splitter buttons on the Basic page also set it.</source>
+        <translation>Die Baudrate der seriellen Schnittstelle A; sie muss zum angeschlossenen Gerät passen. Die Schaltflächen Direkt und Splitter auf der Seite Grundeinstellungen setzen sie ebenfalls.</translation>
+    </message>
+    <message>
+        <source>Mode (BMODE)</source>
+        <translation>Modus (BMODE)</translation>
+    </message>
+    <message>
+        <source>What serial port B speaks: TEXT, KISS, GPS, PEET or DEAFTEXT. Port B requires a serial splitter cable on port J2.</source>
+        <translation>Was die serielle Schnittstelle B spricht: TEXT, KISS, GPS, PEET oder DEAFTEXT. Schnittstelle B braucht ein serielles Splitterkabel an Buchse J2.</translation>
+    </message>
+    <message>
+        <source>Baudrate (BBAUD)</source>
+        <translation>Baudrate (BBAUD)</translation>
+    </message>
+    <message>
+        <source>The baud rate of serial port B, which must match the device connected to it. Port B requires a serial splitter cable on port J2.</source>
+        <translation>Die Baudrate der seriellen Schnittstelle B; sie muss zum angeschlossenen Gerät passen. Schnittstelle B braucht ein serielles Splitterkabel an Buchse J2.</translation>
+    </message>
+    <message>
+        <source>Send decoded packets to serial ports (PKTICOM)</source>
+        <translation>Dekodierte Pakete an die seriellen Ports senden (PKTICOM)</translation>
+    </message>
+    <message>
+        <source>When checked, the packets the device decodes from the radio are sent out of its serial ports.</source>
+        <translation>Wenn angehakt, gibt das Gerät die Pakete, die es vom Funkgerät dekodiert, an seinen seriellen Schnittstellen aus.</translation>
+    </message>
+    <message>
+        <source>Send generated packets to serial ports (PKTOCOM)</source>
+        <translation>Erzeugte Pakete an die seriellen Ports senden (PKTOCOM)</translation>
+    </message>
+    <message>
+        <source>When checked, the packets the device generates itself are also sent out of its serial ports.</source>
+        <translation>Wenn angehakt, gibt das Gerät auch die Pakete, die es selbst erzeugt, an seinen seriellen Schnittstellen aus.</translation>
+    </message>
+    <message>
+        <source>Send newline after header in TEXT mode (HEADERLN)</source>
+        <translation>Neue Zeile nach dem Kopf im TEXT-Modus (HEADERLN)</translation>
+    </message>
+    <message>
+        <source>On ports in TEXT mode, a new line follows each packet&apos;s header, so that the header and the rest of the packet stand on separate lines.</source>
+        <translation>An Schnittstellen im TEXT-Modus folgt auf den Header jedes Pakets ein Zeilenumbruch, sodass Header und Rest des Pakets in getrennten Zeilen stehen.</translation>
+    </message>
+    <message>
+        <source>Allow Soft Reset (SOFTRST)</source>
+        <translation>Soft-Reset zulassen (SOFTRST)</translation>
+    </message>
+    <message>
+        <source>When checked, the device allows a soft reset.</source>
+        <translation>Wenn angehakt, lässt das Gerät einen Soft-Reset zu.</translation>
+    </message>
+    <message>
+        <source>Show Decode Stats (DECSTAT)</source>
+        <translation>Dekodier-Statistik zeigen (DECSTAT)</translation>
+    </message>
+    <message>
+        <source>When checked, the device shows its decode statistics.</source>
+        <translation>Wenn angehakt, zeigt das Gerät seine Dekodierstatistik an.</translation>
+    </message>
+    <message>
+        <source>Protocol (TPROTOCOL)</source>
+        <translation>Protokoll (TPROTOCOL)</translation>
+    </message>
+    <message>
+        <source>The format of the position reports: MIC-E (short, partly encoded in the destination address), APRS Text (latitude and longitude in plain text) or Compressed. The choice decides which other options on this page apply.</source>
+        <translation>Das Format der Positionsmeldungen: MIC-E (kurz, teils im Zielrufzeichen kodiert), APRS Text (Breite und Länge im Klartext) oder Compressed (komprimiert). Die Wahl bestimmt, welche anderen Optionen dieser Seite gelten.</translation>
+    </message>
+    <message>
+        <source>TimeStamp</source>
+        <translation>Zeitstempel</translation>
+    </message>
+    <message>
+        <source>Whether position reports carry a time stamp, and which: none, day, hour and minute, or hour, minute and second. It does not apply to MIC-E, which has no time stamp.</source>
+        <translation>Ob die Positionsmeldungen einen Zeitstempel tragen und welchen: keinen, Tag, Stunde und Minute oder Stunde, Minute und Sekunde. Bei MIC-E gilt er nicht, denn MIC-E kennt keinen Zeitstempel.</translation>
+    </message>
+    <message>
+        <source>Together with TIMESTAMP, picks the form of the time stamp: on for hour, minute and second, off for day, hour and minute. It is set through the TimeStamp list.</source>
+        <translation>Wählt zusammen mit TIMESTAMP die Form des Zeitstempels: an für Stunde, Minute und Sekunde, aus für Tag, Stunde und Minute. Eingestellt wird er über die Liste Zeitstempel.</translation>
+    </message>
+    <message>
+        <source>Send Added Precision (TDAO)</source>
+        <translation>Zusätzliche Genauigkeit senden (TDAO)</translation>
+    </message>
+    <message>
+        <source>Adds one or two more digits of latitude and longitude to each position report (the APRS DAO extension). It does not apply to the Compressed protocol.</source>
+        <translation>Hängt an jede Positionsmeldung eine oder zwei weitere Stellen für Breite und Länge an (die APRS-DAO-Erweiterung). Beim Protokoll Compressed gilt es nicht.</translation>
+    </message>
+    <message>
+        <source>Code (TSYMCODE)</source>
+        <translation>Code (TSYMCODE)</translation>
+    </message>
+    <message>
+        <source>The symbol code: the one character that, with the symbol table, picks the icon other stations show for this station, such as &gt; for a car in the primary table.</source>
+        <translation>Der Symbolcode: das eine Zeichen, das zusammen mit der Symboltabelle das Symbol bestimmt, mit dem andere Stationen diese Station zeigen, etwa &gt; für ein Auto in der primären Tabelle.</translation>
+    </message>
+    <message>
+        <source>Table (TSYMTABLE)</source>
+        <translation>Tabelle (TSYMTABLE)</translation>
+    </message>
+    <message>
+        <source>The symbol table: / for the primary table, \ for the alternate table, or a letter or digit as an overlay on an alternate symbol.</source>
+        <translation>Die Symboltabelle: / für die primäre Tabelle, \ für die alternative Tabelle oder ein Buchstabe oder eine Ziffer als Overlay auf einem alternativen Symbol.</translation>
+    </message>
+    <message>
+        <source>Message (MMSG)</source>
+        <translation>Meldung (MMSG)</translation>
+    </message>
+    <message>
+        <source>The MIC-E message sent with each MIC-E position report, from Off Duty to Emergency. Choose Emergency only in a real emergency, as other stations raise an alert on it.</source>
+        <translation>Die MIC-E-Meldung, die mit jeder MIC-E-Positionsmeldung gesendet wird, von Off Duty bis Emergency. Emergency nur im echten Notfall wählen, denn andere Stationen lösen darauf einen Alarm aus.</translation>
+    </message>
+    <message>
+        <source>Use MIC-E Types (MICETMV)</source>
+        <translation>MIC-E-Typen benutzen (MICETMV)</translation>
+    </message>
+    <message>
+        <source>When checked, MIC-E position reports use the MIC-E types. It applies to the MIC-E protocol only.</source>
+        <translation>Wenn angehakt, verwenden MIC-E-Positionsmeldungen die MIC-E-Typen. Gilt nur für das Protokoll MIC-E.</translation>
+    </message>
+    <message>
+        <source>Only Send Valid Postions (TOSV)</source>
+        <translation>Nur gültige Positionen senden (TOSV)</translation>
+    </message>
+    <message>
+        <source>When checked, position reports are sent only with a valid position from the GPS. The static location is then not used.</source>
+        <translation>Wenn angehakt, werden Positionsmeldungen nur mit einer gültigen Position vom GPS gesendet. Der feste Standort wird dann nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>Send Speed/Heading (TSPEED)</source>
+        <translation>Geschwindigkeit/Kurs senden (TSPEED)</translation>
+    </message>
+    <message>
+        <source>Adds the speed and the heading to each position report.</source>
+        <translation>Fügt jeder Positionsmeldung Geschwindigkeit und Kurs hinzu.</translation>
+    </message>
+    <message>
+        <source>Send Altitude (TALT)</source>
+        <translation>Höhe senden (TALT)</translation>
+    </message>
+    <message>
+        <source>Adds the altitude to each position report. It does not apply to the Compressed protocol.</source>
+        <translation>Fügt jeder Positionsmeldung die Höhe hinzu. Beim Protokoll Compressed gilt es nicht.</translation>
+    </message>
+    <message>
+        <source>Message Capable (MSGCAP)</source>
+        <translation>Nachrichtenfähig (MSGCAP)</translation>
+    </message>
+    <message>
+        <source>Marks the position reports as coming from a station that can receive APRS messages. Check it only if messages sent to this station are read.</source>
+        <translation>Kennzeichnet die Positionsmeldungen als die einer Station, die APRS-Nachrichten empfangen kann. Nur anhaken, wenn an diese Station gesendete Nachrichten auch gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Static Location (LOCATION)</source>
+        <translation>Feste Position (LOCATION)</translation>
+    </message>
+    <message>
+        <source>The position to report when the station has no GPS position to use: latitude and longitude separated by a blank, written as in the default 1234.5678N 12345.6789W. It can be changed only while Only Send Valid Postions is unchecked.</source>
+        <translation>Die Position, die gemeldet wird, wenn die Station keine GPS-Position verwendet: Breite und Länge durch ein Leerzeichen getrennt, geschrieben wie in der Voreinstellung 1234.5678N 12345.6789W. Änderbar nur, solange Nur gültige Positionen senden nicht angehakt ist.</translation>
+    </message>
+    <message>
+        <source>Altitude (GALT)</source>
+        <translation>Höhe (GALT)</translation>
+    </message>
+    <message>
+        <source>The altitude sent with the static location. It can be changed only while the static location is used, Send Altitude is checked and the protocol is not Compressed.</source>
+        <translation>Die Höhe, die mit dem festen Standort gesendet wird. Änderbar nur, solange der feste Standort verwendet wird, Höhe senden angehakt ist und das Protokoll nicht Compressed ist.</translation>
+    </message>
+    <message>
+        <source>Status Text / Comment (TSTATUS)</source>
+        <translation>Statustext / Kommentar (TSTATUS)</translation>
+    </message>
+    <message>
+        <source>The status text or comment that the station sends. It can be changed only while Send Every is not 0.</source>
+        <translation>Der Statustext oder Kommentar, den die Station sendet. Änderbar nur, solange Senden alle nicht 0 ist.</translation>
+    </message>
+    <message>
+        <source>Send Every (STATUSRATE)</source>
+        <translation>Senden alle (STATUSRATE)</translation>
+    </message>
+    <message>
+        <source>How often the status text or comment is sent. The status text can be changed only while this is not 0.</source>
+        <translation>Wie oft der Statustext oder Kommentar gesendet wird. Der Statustext ist nur änderbar, solange dieser Wert nicht 0 ist.</translation>
+    </message>
+    <message>
+        <source>Position Report Period (PPERIOD)</source>
+        <translation>Positionsintervall (PPERIOD)</translation>
+    </message>
+    <message>
+        <source>The time between position reports, in seconds. It is not used while SmartBeaconing is enabled, which times the reports by speed and turns instead.</source>
+        <translation>Die Zeit zwischen zwei Positionsmeldungen in Sekunden. Sie gilt nicht, solange SmartBeaconing eingeschaltet ist, das die Meldungen stattdessen nach Geschwindigkeit und Richtungsänderungen taktet.</translation>
+    </message>
+    <message>
+        <source>Enable (SBEN)</source>
+        <translation>Einschalten (SBEN)</translation>
+    </message>
+    <message>
+        <source>Turns on SmartBeaconing: the station reports more often when it is fast or turning and less often when it is slow, by the SmartBeaconing settings instead of the fixed report period. On the Position Timing page, turning it on turns time slotting off.</source>
+        <translation>Schaltet SmartBeaconing ein: Die Station meldet sich häufiger, wenn sie schnell fährt oder abbiegt, und seltener, wenn sie langsam ist, nach den SmartBeaconing-Einstellungen statt nach dem festen Intervall. Auf der Seite Positionsintervalle schaltet das Einschalten das Time-Slotting aus.</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle (SBTANGLE)</source>
+        <translation>Min Turn Angle (SBTANGLE)</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing: the smallest change of heading, in degrees, that counts as a turn and sends an extra report (corner pegging).</source>
+        <translation>SmartBeaconing: die kleinste Kursänderung in Grad, die als Abbiegen zählt und eine zusätzliche Meldung auslöst (Corner Pegging).</translation>
+    </message>
+    <message>
+        <source>Turn Slope (SBTSLOPE)</source>
+        <translation>Turn Slope (SBTSLOPE)</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing: raises the turn angle needed for a report at low speed. A higher value needs a sharper turn at low speed before a report is sent.</source>
+        <translation>SmartBeaconing: erhöht bei niedriger Geschwindigkeit den Winkel, der für eine Meldung nötig ist. Ein höherer Wert verlangt bei langsamer Fahrt ein schärferes Abbiegen, bevor gemeldet wird.</translation>
+    </message>
+    <message>
+        <source>Min Turn Time (SBTTIME)</source>
+        <translation>Min Turn Time (SBTTIME)</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing: the shortest time, in seconds, between two reports sent because of turns.</source>
+        <translation>SmartBeaconing: die kürzeste Zeit in Sekunden zwischen zwei Meldungen, die durch Abbiegen ausgelöst werden.</translation>
+    </message>
+    <message>
+        <source>Slow Speed (SBSSPEED)</source>
+        <translation>Slow Speed (SBSSPEED)</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing: at or below this speed, in MPH, the station counts as slow and reports every Slow Period.</source>
+        <translation>SmartBeaconing: Bei dieser Geschwindigkeit in mph oder darunter gilt die Station als langsam und meldet sich im Intervall langsam (SBSPERIOD).</translation>
+    </message>
+    <message>
+        <source>Slow Period (SBSPERIOD)</source>
+        <translation>Slow Period (SBSPERIOD)</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing: the time between reports, in seconds, while the station is slow.</source>
+        <translation>SmartBeaconing: die Zeit zwischen zwei Meldungen in Sekunden, solange die Station langsam ist.</translation>
+    </message>
+    <message>
+        <source>Fast Speed (SBFSPEED)</source>
+        <translation>Fast Speed (SBFSPEED)</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing: at or above this speed, in MPH, the station reports every Fast Period. Between the slow and the fast speed the time between reports shortens as the speed rises.</source>
+        <translation>SmartBeaconing: Bei dieser Geschwindigkeit in mph oder darüber meldet sich die Station im Intervall schnell (SBFPERIOD). Zwischen langsamer und schneller Geschwindigkeit wird die Zeit zwischen den Meldungen mit steigender Geschwindigkeit kürzer.</translation>
+    </message>
+    <message>
+        <source>Fast Period (SBFPERIOD)</source>
+        <translation>Fast Period (SBFPERIOD)</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing: the time between reports, in seconds, at or above the fast speed.</source>
+        <translation>SmartBeaconing: die Zeit zwischen zwei Meldungen in Sekunden bei der schnellen Geschwindigkeit oder darüber.</translation>
+    </message>
+    <message>
+        <source>Enable (ENTS)</source>
+        <translation>Einschalten (ENTS)</translation>
+    </message>
+    <message>
+        <source>Turns on time slotting: the station sends its reports in its own time slot, set by the offset, so that stations sharing a channel take turns. Turning it on turns SmartBeaconing off.</source>
+        <translation>Schaltet das Time-Slotting ein: Die Station sendet ihre Meldungen in ihrem eigenen Zeitschlitz, den der Versatz bestimmt, sodass sich Stationen auf einer Frequenz abwechseln. Das Einschalten schaltet SmartBeaconing aus.</translation>
+    </message>
+    <message>
+        <source>Offset (TSOFFSET)</source>
+        <translation>Versatz (TSOFFSET)</translation>
+    </message>
+    <message>
+        <source>Time slotting: this station&apos;s time slot, as an offset in seconds. It is used only while time slotting is enabled.</source>
+        <translation>Time-Slotting: der Zeitschlitz dieser Station als Versatz in Sekunden. Er gilt nur, solange das Time-Slotting eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Manual Position Report Period (MPPERIOD)</source>
+        <translation>Intervall bei manueller Position (MPPERIOD)</translation>
+    </message>
+    <message>
+        <source>The manual position report period, in seconds.</source>
+        <translation>Das manuelle Positionsintervall in Sekunden.</translation>
+    </message>
+    <message>
+        <source>Waypoint Mode (GWAYMODE)</source>
+        <translation>Wegpunkt-Modus (GWAYMODE)</translation>
+    </message>
+    <message>
+        <source>The format of the waypoints the device sends for the stations it hears, so that a GPS receiver or map display can show them: NMEA, Kenwood or Magellan.</source>
+        <translation>Das Format der Wegpunkte, die das Gerät für gehörte Stationen ausgibt, damit ein GPS-Empfänger oder eine Kartenanzeige sie darstellen kann: NMEA, Kenwood oder Magellan.</translation>
+    </message>
+    <message>
+        <source>Waypoint Length (GWAYLEN)</source>
+        <translation>Wegpunktlänge (GWAYLEN)</translation>
+    </message>
+    <message>
+        <source>The length of the waypoint names the device sends. Choose a length the receiving GPS or display accepts.</source>
+        <translation>Die Länge der Wegpunktnamen, die das Gerät ausgibt. Eine Länge wählen, die das empfangende GPS oder Display annimmt.</translation>
+    </message>
+    <message>
+        <source>Send Waypoint for Self (TSWPT)</source>
+        <translation>Eigenen Wegpunkt senden (TSWPT)</translation>
+    </message>
+    <message>
+        <source>When checked, the device also sends a waypoint for this station&apos;s own position.</source>
+        <translation>Wenn angehakt, gibt das Gerät auch einen Wegpunkt für die eigene Position dieser Station aus.</translation>
+    </message>
+    <message>
+        <source>Send Waypoints to TEXT Ports (WYPTXT)</source>
+        <translation>Wegpunkte an TEXT-Ports senden (WYPTXT)</translation>
+    </message>
+    <message>
+        <source>When checked, the waypoints are sent to the serial ports in TEXT mode.</source>
+        <translation>Wenn angehakt, gehen die Wegpunkte an die seriellen Schnittstellen im TEXT-Modus.</translation>
+    </message>
+    <message>
+        <source>Enable PAVP Mode for GPS Messages (PAVPEN)</source>
+        <translation>PAVP-Modus für GPS-Meldungen (PAVPEN)</translation>
+    </message>
+    <message>
+        <source>When checked, PAVP mode is used for GPS messages.</source>
+        <translation>Wenn angehakt, wird für GPS-Meldungen der PAVP-Modus verwendet.</translation>
+    </message>
+    <message>
+        <source>Power Switch Time (TPSWITCH)</source>
+        <translation>Schaltzeit der Versorgung (TPSWITCH)</translation>
+    </message>
+    <message>
+        <source>The power switch time, in seconds.</source>
+        <translation>Die Schaltzeit der Stromversorgung in Sekunden.</translation>
+    </message>
+    <message>
+        <source>Type Bits (GRELAYBITS)</source>
+        <translation>Bits der Satztypen (GRELAYBITS)</translation>
+    </message>
+    <message>
+        <source>GPS sentence relay to the TEXT ports: a number whose bits choose the types of GPS sentences that are relayed.</source>
+        <translation>Weiterleitung von GPS-Sätzen an die TEXT-Schnittstellen: eine Zahl, deren Bits die Typen der weitergeleiteten GPS-Sätze auswählen.</translation>
+    </message>
+    <message>
+        <source>Rate (GRELAYRATE)</source>
+        <translation>Rate (GRELAYRATE)</translation>
+    </message>
+    <message>
+        <source>GPS sentence relay to the TEXT ports: the rate at which GPS sentences are relayed.</source>
+        <translation>Weiterleitung von GPS-Sätzen an die TEXT-Schnittstellen: die Rate, mit der GPS-Sätze weitergeleitet werden.</translation>
+    </message>
+    <message>
+        <source>Enable Learning TPS (LRNTPS)</source>
+        <translation>Lernendes TPS (LRNTPS)</translation>
+    </message>
+    <message>
+        <source>When checked, learning TPS is enabled.</source>
+        <translation>Wenn angehakt, ist das lernende TPS eingeschaltet.</translation>
+    </message>
+    <message>
+        <source>Validadte GPS Checksum (GPSCHK)</source>
+        <translation>GPS-Prüfsumme prüfen (GPSCHK)</translation>
+    </message>
+    <message>
+        <source>When checked, the checksum of each sentence from the GPS is checked, so that a damaged sentence is not used.</source>
+        <translation>Wenn angehakt, wird die Prüfsumme jedes Satzes vom GPS geprüft, damit ein beschädigter Satz nicht verwendet wird.</translation>
+    </message>
+    <message>
+        <source>Internal Clocking instead of GPS Clocking (INTCLK)</source>
+        <translation>Interner Takt statt GPS-Takt (INTCLK)</translation>
+    </message>
+    <message>
+        <source>When checked, the device uses its internal clocking instead of clocking from the GPS.</source>
+        <translation>Wenn angehakt, verwendet das Gerät seinen internen Takt statt des Takts vom GPS.</translation>
+    </message>
+    <message>
+        <source>GPS KISS Relay (GKRELAY)</source>
+        <translation>GPS-KISS-Weitergabe (GKRELAY)</translation>
+    </message>
+    <message>
+        <source>The relay of GPS data over KISS.</source>
+        <translation>Die Weiterleitung von GPS-Daten über KISS.</translation>
+    </message>
+    <message>
+        <source>Beacon Report Period (BPERIOD)</source>
+        <translation>Bakenintervall (BPERIOD)</translation>
+    </message>
+    <message>
+        <source>The time between beacons, in seconds. The beacon text can be changed only while this is not 0.</source>
+        <translation>Die Zeit zwischen zwei Baken in Sekunden. Der Bakentext ist nur änderbar, solange dieser Wert nicht 0 ist.</translation>
+    </message>
+    <message>
+        <source>BTEXT</source>
+        <translation>BTEXT</translation>
+    </message>
+    <message>
+        <source>The text of the beacon, which can be changed only while Beacon Report Period is not 0. In APRS the first character of a packet&apos;s text names its type, such as &gt; for a status as in the default.</source>
+        <translation>Der Text der Bake; änderbar nur, solange das Bakenintervall nicht 0 ist. In APRS nennt das erste Zeichen des Pakettexts den Datentyp, etwa &gt; für einen Status wie in der Voreinstellung.</translation>
+    </message>
+    <message>
+        <source>ALIAS1</source>
+        <translation>ALIAS1</translation>
+    </message>
+    <message>
+        <source>A digipeater alias: a name the device answers to as a digipeater, relaying packets whose path asks for it.</source>
+        <translation>Ein Digipeater-Alias: ein Name, auf den das Gerät als Digipeater hört; es wiederholt Pakete, deren Pfad diesen Namen anfordert.</translation>
+    </message>
+    <message>
+        <source>ALIAS2</source>
+        <translation>ALIAS2</translation>
+    </message>
+    <message>
+        <source>A second digipeater alias, used like ALIAS1.</source>
+        <translation>Ein zweiter Digipeater-Alias, wie ALIAS1.</translation>
+    </message>
+    <message>
+        <source>ALIAS3</source>
+        <translation>ALIAS3</translation>
+    </message>
+    <message>
+        <source>A third digipeater alias, used like ALIAS1.</source>
+        <translation>Ein dritter Digipeater-Alias, wie ALIAS1.</translation>
+    </message>
+    <message>
+        <source>PREEMPTive Digipeating</source>
+        <translation>Vorrangiges Digipeating (PREEMPT)</translation>
+    </message>
+    <message>
+        <source>Pre-emptive digipeating: the device relays a packet when one of its aliases appears anywhere later in the path, not only in the next unused hop.</source>
+        <translation>Präemptives Digipeating: Das Gerät wiederholt ein Paket auch dann, wenn einer seiner Aliase erst weiter hinten im Pfad steht, nicht nur im nächsten unbenutzten Hop.</translation>
+    </message>
+    <message>
+        <source>DIGI ID</source>
+        <translation>DIGI ID</translation>
+    </message>
+    <message>
+        <source>When checked, a packet the device relays carries the device&apos;s own callsign in its path, so that others see which digipeater relayed it.</source>
+        <translation>Wenn angehakt, trägt ein Paket, das das Gerät wiederholt, dessen eigenes Rufzeichen im Pfad, sodass andere sehen, welcher Digipeater es wiederholt hat.</translation>
+    </message>
+    <message>
+        <source>DIGIMY</source>
+        <translation>DIGIMY</translation>
+    </message>
+    <message>
+        <source>When checked, the device also relays packets whose path names this station&apos;s own callsign.</source>
+        <translation>Wenn angehakt, wiederholt das Gerät auch Pakete, deren Pfad das eigene Rufzeichen dieser Station nennt.</translation>
+    </message>
+    <message>
+        <source>DUPE TIME</source>
+        <translation>DUPE TIME</translation>
+    </message>
+    <message>
+        <source>The time, in seconds, during which a packet heard again counts as a duplicate and is not relayed again.</source>
+        <translation>Die Zeit in Sekunden, in der ein erneut gehörtes Paket als Duplikat gilt und nicht noch einmal wiederholt wird.</translation>
+    </message>
+    <message>
+        <source>Report Period (TPERIOD)</source>
+        <translation>Meldeintervall (TPERIOD)</translation>
+    </message>
+    <message>
+        <source>The time between telemetry reports, in seconds. The telemetry options can be changed only while this is not 0.</source>
+        <translation>Die Zeit zwischen zwei Telemetriemeldungen in Sekunden. Die Telemetrie-Optionen sind nur änderbar, solange dieser Wert nicht 0 ist.</translation>
+    </message>
+    <message>
+        <source>Send High Res (TELHIRES)</source>
+        <translation>Hohe Auflösung senden (TELHIRES)</translation>
+    </message>
+    <message>
+        <source>When checked, the telemetry is sent in high resolution.</source>
+        <translation>Wenn angehakt, wird die Telemetrie in hoher Auflösung gesendet.</translation>
+    </message>
+    <message>
+        <source>Send Supply Voltage (TELVOLT)</source>
+        <translation>Betriebsspannung senden (TELVOLT)</translation>
+    </message>
+    <message>
+        <source>Adds the device&apos;s supply voltage to the telemetry reports.</source>
+        <translation>Nimmt die Versorgungsspannung des Geräts in die Telemetriemeldungen auf.</translation>
+    </message>
+    <message>
+        <source>Send Temperature (TELTEMP)</source>
+        <translation>Temperatur senden (TELTEMP)</translation>
+    </message>
+    <message>
+        <source>Adds the temperature to the telemetry reports.</source>
+        <translation>Nimmt die Temperatur in die Telemetriemeldungen auf.</translation>
+    </message>
+    <message>
+        <source>Voltage Adjust (TVOLTTWK)</source>
+        <translation>Spannungsabgleich (TVOLTTWK)</translation>
+    </message>
+    <message>
+        <source>An adjustment of the supply voltage reading sent in telemetry.</source>
+        <translation>Ein Abgleich des Messwerts der Versorgungsspannung, der in der Telemetrie gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Tempature Adjust (TTEMPTWK)</source>
+        <translation>Temperaturabgleich (TTEMPTWK)</translation>
+    </message>
+    <message>
+        <source>An adjustment of the temperature reading sent in telemetry.</source>
+        <translation>Ein Abgleich des Temperaturmesswerts, der in der Telemetrie gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Send Readable (TELREAD)</source>
+        <translation>Lesbar senden (TELREAD)</translation>
+    </message>
+    <message>
+        <source>When checked, the telemetry is sent in readable form.</source>
+        <translation>Wenn angehakt, wird die Telemetrie in lesbarer Form gesendet.</translation>
+    </message>
+    <message>
+        <source>Report Period (WPERIOD)</source>
+        <translation>Meldeintervall (WPERIOD)</translation>
+    </message>
+    <message>
+        <source>The time between weather reports, in seconds. Send Position In Weather Packets can be changed only while this is not 0.</source>
+        <translation>Die Zeit zwischen zwei Wettermeldungen in Sekunden. Position in Wetterpaketen senden ist nur änderbar, solange dieser Wert nicht 0 ist.</translation>
+    </message>
+    <message>
+        <source>Send Position In Weather Packets (WXPOS)</source>
+        <translation>Position in Wetterpaketen senden (WXPOS)</translation>
+    </message>
+    <message>
+        <source>Adds the station&apos;s position to its weather reports.</source>
+        <translation>Nimmt die Position der Station in ihre Wettermeldungen auf.</translation>
+    </message>
+    <message>
+        <source>Bank Mode (BANKMODE)</source>
+        <translation>Bankmodus (BANKMODE)</translation>
+    </message>
+    <message>
+        <source>The device&apos;s bank mode, for its two banks of settings.</source>
+        <translation>Der Bankmodus des Geräts für seine zwei Einstellungsbänke.</translation>
+    </message>
+    <message>
+        <source>Parse Messages (MSGCMD)</source>
+        <translation>Nachrichten auswerten (MSGCMD)</translation>
+    </message>
+    <message>
+        <source>When checked, the device parses the messages it receives.</source>
+        <translation>Wenn angehakt, wertet das Gerät die empfangenen Nachrichten aus.</translation>
+    </message>
+    <message>
+        <source>Callsign/SSID (MYCALL)</source>
+        <translation>Rufzeichen/SSID (MYCALL)</translation>
+    </message>
+    <message>
+        <source>This station&apos;s callsign, with an SSID where wanted, such as N0CALL-9. Every packet the station sends carries it.</source>
+        <translation>Das Rufzeichen dieser Station, bei Bedarf mit SSID, etwa N0CALL-9. Jedes Paket, das die Station sendet, trägt es.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>The first entry of the digipeater path that the station&apos;s packets ask for, such as WIDE1-1.</source>
+        <translation>Der erste Eintrag des Digipeater-Pfads, den die Pakete der Station anfordern, etwa WIDE1-1.</translation>
+    </message>
+    <message>
+        <source>PATH (second)</source>
+        <translation>PFAD (zweiter Eintrag)</translation>
+    </message>
+    <message>
+        <source>The second entry of the digipeater path, such as WIDE2-1. Leave it empty for a shorter path.</source>
+        <translation>Der zweite Eintrag des Digipeater-Pfads, etwa WIDE2-1. Für einen kürzeren Pfad leer lassen.</translation>
+    </message>
+    <message>
+        <source>PATH (third)</source>
+        <translation>PFAD (dritter Eintrag)</translation>
+    </message>
+    <message>
+        <source>The third entry of the digipeater path. Leave it empty for a shorter path.</source>
+        <translation>Der dritte Eintrag des Digipeater-Pfads. Für einen kürzeren Pfad leer lassen.</translation>
+    </message>
+    <message>
+        <source>ALTernate NETwork</source>
+        <translation>ALTernate NETwork</translation>
+    </message>
+    <message>
+        <source>The destination address of the packets the station sends. Another value forms an alternate network with the stations that look for it.</source>
+        <translation>Die Zieladresse der Pakete, die die Station sendet. Ein anderer Wert bildet ein alternatives Netz mit den Stationen, die auf diese Adresse achten.</translation>
+    </message>
+    <message>
+        <source>SSID ROUTE</source>
+        <translation>SSID ROUTE</translation>
+    </message>
+    <message>
+        <source>SSID routing: a path asked for by the SSID of the destination address instead of written path entries.</source>
+        <translation>SSID-Routing: ein Pfad, der über die SSID der Zieladresse statt über ausgeschriebene Pfadeinträge angefordert wird.</translation>
+    </message>
+    <message>
+        <source>TX Delay (TXD)</source>
+        <translation>TXDELAY (TXD)</translation>
+    </message>
+    <message>
+        <source>TXDELAY: how long the transmitter is keyed before the data starts, counted in bytes. Set it long enough for the radio to reach full power.</source>
+        <translation>TXDELAY: wie lange der Sender getastet ist, bevor die Daten beginnen, gezählt in Bytes. So lang einstellen, dass das Funkgerät volle Leistung erreicht.</translation>
+    </message>
+    <message>
+        <source>FILTER CALL</source>
+        <translation>FILTER CALL</translation>
+    </message>
+    <message>
+        <source>A callsign by which the device filters packets.</source>
+        <translation>Ein Rufzeichen, nach dem das Gerät Pakete filtert.</translation>
+    </message>
+    <message>
+        <source>QUIET Time</source>
+        <translation>QUIET-Zeit</translation>
+    </message>
+    <message>
+        <source>The quiet time, in units of 100 ms.</source>
+        <translation>Die Ruhezeit in Einheiten von 100 ms.</translation>
+    </message>
+    <message>
+        <source>CD MODE</source>
+        <translation>CD MODE</translation>
+    </message>
+    <message>
+        <source>How the device detects a busy channel (carrier detect): LEVEL, TONES, PIN2 or INVERTED_PIN2. CD LEVEL applies to LEVEL and TONES only.</source>
+        <translation>Wie das Gerät einen belegten Kanal erkennt (Carrier Detect, Trägererkennung): LEVEL, TONES, PIN2 oder INVERTED_PIN2. CD-PEGEL gilt nur für LEVEL und TONES.</translation>
+    </message>
+    <message>
+        <source>PERSIST</source>
+        <translation>PERSIST</translation>
+    </message>
+    <message>
+        <source>The persistence of channel access: when the channel is clear, the chance to transmit in each slot time is (PERSIST + 1) / 256. A lower value makes the station wait longer and leaves more room for others.</source>
+        <translation>Die Persistenz beim Kanalzugriff: Ist der Kanal frei, ist die Chance zu senden in jeder Slot-Zeit (PERSIST + 1) / 256. Ein kleinerer Wert lässt die Station länger warten und anderen mehr Raum.</translation>
+    </message>
+    <message>
+        <source>SLOTTIME</source>
+        <translation>SLOTTIME</translation>
+    </message>
+    <message>
+        <source>The slot time of channel access: how long the station waits between two tries to transmit on a clear channel.</source>
+        <translation>Die Slot-Zeit beim Kanalzugriff: wie lange die Station zwischen zwei Sendeversuchen auf einem freien Kanal wartet.</translation>
+    </message>
+    <message>
+        <source>CD LEVEL</source>
+        <translation>CD LEVEL</translation>
+    </message>
+    <message>
+        <source>The level at which carrier detect counts the channel as busy. It applies to CD MODE LEVEL and TONES only.</source>
+        <translation>Der Pegel, ab dem die Trägererkennung den Kanal als belegt ansieht. Gilt nur für CD-MODUS LEVEL und TONES.</translation>
+    </message>
+    <message>
+        <source>Transmit 300 Baud (P300)</source>
+        <translation>Mit 300 Baud senden (P300)</translation>
+    </message>
+    <message>
+        <source>When checked, the device transmits at 300 baud, the rate of packet radio on HF.</source>
+        <translation>Wenn angehakt, sendet das Gerät mit 300 Baud, der Packet-Radio-Geschwindigkeit auf Kurzwelle.</translation>
+    </message>
+    <message>
+        <source>Use TRuNKing MODE</source>
+        <translation>TRuNKing-Modus</translation>
+    </message>
+    <message>
+        <source>When checked, the device uses trunking mode.</source>
+        <translation>Wenn angehakt, verwendet das Gerät den Trunking-Modus.</translation>
+    </message>
+    <message>
+        <source>Decode 9600 Baud (DEC96)</source>
+        <translation>9600 Baud dekodieren (DEC96)</translation>
+    </message>
+    <message>
+        <source>When checked, the device decodes packets at 9600 baud.</source>
+        <translation>Wenn angehakt, dekodiert das Gerät Pakete mit 9600 Baud.</translation>
+    </message>
+    <message>
+        <source>RX AMP</source>
+        <translation>RX AMP</translation>
+    </message>
+    <message>
+        <source>The amplification of the received audio.</source>
+        <translation>Die Verstärkung des empfangenen NF-Signals.</translation>
+    </message>
+    <message>
+        <source>TX LEVEL</source>
+        <translation>TX LEVEL</translation>
+    </message>
+    <message>
+        <source>The level of the audio sent to the transmitter. Too high a level over-deviates and distorts the signal.</source>
+        <translation>Der Pegel des NF-Signals zum Sender. Ein zu hoher Pegel führt zu Überhub und verzerrt das Signal.</translation>
+    </message>
+    <message>
+        <source>Use Proportional Pathing (PPATHING)</source>
+        <translation>Proportionales Pathing (PPATHING)</translation>
+    </message>
+    <message>
+        <source>Proportional pathing: the station sends most reports with a short path and only some with the full path, which loads the network less.</source>
+        <translation>Proportionales Pathing: Die Station sendet die meisten Meldungen mit kurzem Pfad und nur einige mit dem vollen Pfad, was das Netz weniger belastet.</translation>
+    </message>
+    <message>
+        <source>TX TWIST</source>
+        <translation>TX TWIST</translation>
+    </message>
+    <message>
+        <source>The transmit twist: the balance between the levels of the two tones of the transmitted audio.</source>
+        <translation>Der Sende-Twist: das Verhältnis der Pegel der beiden Töne im gesendeten NF-Signal.</translation>
+    </message>
+    <message>
+        <source>Man TX Delay (MTXD)</source>
+        <translation>Manueller TXDELAY (MTXD)</translation>
+    </message>
+    <message>
+        <source>The manual TX delay, counted in bytes.</source>
+        <translation>Die manuelle TX-Verzögerung, gezählt in Bytes.</translation>
+    </message>
+    <message>
+        <source>Disable Display (NODISP)</source>
+        <translation>Anzeige aus (NODISP)</translation>
+    </message>
+    <message>
+        <source>Turns the device&apos;s LCD off. While it is checked the other LCD options keep their marks but cannot be changed.</source>
+        <translation>Schaltet das LCD des Geräts ab. Solange es angehakt ist, behalten die anderen LCD-Optionen ihre Haken, sind aber nicht änderbar.</translation>
+    </message>
+    <message>
+        <source>Display Metric (DMETRIC)</source>
+        <translation>Metrische Einheiten (DMETRIC)</translation>
+    </message>
+    <message>
+        <source>Shows metric units on the LCD.</source>
+        <translation>Zeigt auf dem LCD metrische Einheiten.</translation>
+    </message>
+    <message>
+        <source>Display Distance To Received Station (DDIST)</source>
+        <translation>Entfernung zur empfangenen Station (DDIST)</translation>
+    </message>
+    <message>
+        <source>Shows on the LCD the distance to each station received.</source>
+        <translation>Zeigt auf dem LCD die Entfernung zu jeder empfangenen Station.</translation>
+    </message>
+    <message>
+        <source>Display Incoming Serial Text (TXTDISP)</source>
+        <translation>Eingehenden seriellen Text anzeigen (TXTDISP)</translation>
+    </message>
+    <message>
+        <source>Shows on the LCD the text that comes in on a serial port.</source>
+        <translation>Zeigt auf dem LCD den Text, der an einer seriellen Schnittstelle eingeht.</translation>
+    </message>
+    <message>
+        <source>Display Seconds instead of Decimal Minutes (DMSDISP)</source>
+        <translation>Sekunden statt Dezimalminuten (DMSDISP)</translation>
+    </message>
+    <message>
+        <source>Shows positions on the LCD in degrees, minutes and seconds instead of degrees and decimal minutes.</source>
+        <translation>Zeigt Positionen auf dem LCD in Grad, Minuten und Sekunden statt in Grad und Dezimalminuten.</translation>
+    </message>
+    <message>
+        <source>Display Raw Packets - No Parsing (FRAWDISP)</source>
+        <translation>Rohpakete anzeigen – ohne Auswertung (FRAWDISP)</translation>
+    </message>
+    <message>
+        <source>Shows received packets on the LCD as they are, without parsing them.</source>
+        <translation>Zeigt empfangene Pakete auf dem LCD unverändert, ohne sie auszuwerten.</translation>
+    </message>
+    <message>
+        <source>Hide Unparsable Packets (HRAWDISP)</source>
+        <translation>Nicht auswertbare Pakete ausblenden (HRAWDISP)</translation>
+    </message>
+    <message>
+        <source>Leaves received packets that cannot be parsed off the LCD.</source>
+        <translation>Lässt empfangene Pakete, die sich nicht auswerten lassen, vom LCD weg.</translation>
+    </message>
+    <message>
+        <source>Display Path on Raw Packets (RPATHDISP)</source>
+        <translation>Pfad bei Rohpaketen anzeigen (RPATHDISP)</translation>
+    </message>
+    <message>
+        <source>Shows the digipeater path with raw packets on the LCD.</source>
+        <translation>Zeigt bei Rohpaketen auf dem LCD den Digipeater-Pfad.</translation>
+    </message>
+    <message>
+        <source>Enable LEDs (LEDS)</source>
+        <translation>LEDs einschalten (LEDS)</translation>
+    </message>
+    <message>
+        <source>When checked, the device uses its LEDs.</source>
+        <translation>Wenn angehakt, verwendet das Gerät seine LEDs.</translation>
     </message>
 </context>
 <context>
