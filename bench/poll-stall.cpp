@@ -104,7 +104,8 @@ int main(int argc, char *argv[])
     const QString port = QString::fromLocal8Bit(argv[1]);
     const QString firmware = QString::fromLocal8Bit(argv[2]);
 
-    CSheet sheet;
+    CSettings settings;
+    CSheet sheet(settings);
     sheet.show();
     auto *tabs = sheet.findChild<QTabWidget *>("tabs");
     QTabBar *bar = tabs->tabBar();

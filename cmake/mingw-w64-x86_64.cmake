@@ -37,3 +37,7 @@ find_program(REZAR_WINE NAMES wine wine64)
 if(REZAR_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${REZAR_WINE})
 endif()
+
+# The host's rcc compresses with zstd where it pays (the translations do), but this Qt for
+# Windows is built without zstd: its programs could not read such resources.
+set(CMAKE_AUTORCC_OPTIONS --no-zstd)
