@@ -12,12 +12,17 @@
 #include "PositionTimingPage.h"
 #include "TelemetryPage.h"
 
+#include "SettingHelp.h"
 #include "Settings.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTimer>
 #include <QSettings>
 
 #include <variant>
@@ -218,6 +223,64 @@ void CSheet::done(int result)
 {
     Remember();
     CPropertySheet::done(result);
+}
+
+QWidget *CSheet::SettingControl(std::string_view key, int *pageIndex) const
+{
+    // TIMEHMS has no control of its own: the TimeStamp list carries it with TIMESTAMP.
+    const QString name = key == "timehms" ? QStringLiteral("timestamp")
+                                          : QString::fromLatin1(key.data(), qsizetype(key.size()));
+    // A few settings stand on the Basic page too; the page the help names is their home.
+    const SettingHelp *help = FindSettingHelp(key);
+    const QString home = help ? SettingHelpText(help->page) : QString();
+    QWidget *found = nullptr;
+    for (int index = 0; index < Tabs()->count(); ++index) {
+        const QScrollArea *area = PageScrollArea(index);
+        QWidget *control = area && area->widget() ? area->widget()->findChild<QWidget *>(name) : nullptr;
+        if (!control || (found && Tabs()->tabText(index) != home))
+            continue;
+        found = control;
+        if (pageIndex)
+            *pageIndex = index;
+        if (Tabs()->tabText(index) == home)
+            break;
+    }
+    return found;
+}
+
+bool CSheet::ShowSetting(std::string_view key)
+{
+    int index = -1;
+    QWidget *control = SettingControl(key, &index);
+    if (!control)
+        return false;
+    SetActivePage(index);
+    PageScrollArea(index)->ensureWidgetVisible(control);
+    control->setFocus(Qt::OtherFocusReason);
+
+    // A frame in the palette's highlight colour, above the control and deaf to the mouse: it
+    // reads in light and dark themes alike and leaves the control's own look untouched.
+    QWidget *page = PageScrollArea(index)->widget();
+    delete m_pFoundMarker;
+    auto *marker = new QFrame(page);
+    marker->setObjectName("foundMarker");
+    marker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    marker->setFrameShape(QFrame::Box);
+    marker->setLineWidth(2);
+    QPalette palette = marker->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
+    marker->setPalette(palette);
+    const QRect around(control->mapTo(page, QPoint(0, 0)), control->size());
+    marker->setGeometry(around.adjusted(-3, -3, 3, 3));
+    marker->show();
+    marker->raise();
+    m_pFoundMarker = marker;
+    QTimer::singleShot(1500, marker, [this, marker] {
+        if (m_pFoundMarker == marker)
+            m_pFoundMarker = nullptr;
+        marker->deleteLater();
+    });
+    return true;
 }
 
 void CSheet::RestoreRemembered()

@@ -4,6 +4,7 @@
 #include "PropertySheet.h"
 
 #include <memory>
+#include <string_view>
 
 class CBasicPage;
 class CBeaconPage;
@@ -38,6 +39,13 @@ public:
     // Asks what the window's state calls for before it closes (an operation that runs,
     // unsaved changes); true when it may close.
     bool CanClose();
+
+    // The control bound to a setting (key in lower case, as the setting table has it) on the
+    // page its help names, and that page's index; nullptr when no page shows that setting.
+    QWidget *SettingControl(std::string_view key, int *pageIndex = nullptr) const;
+    // Shows the page of a setting, scrolls to its control, focuses it and marks it briefly so
+    // the eye finds it. Changes no value and not the bank. False for a key no page shows.
+    bool ShowSetting(std::string_view key);
 
     // Closes as the Close button does: only when CanClose() allows it. The window's close
     // button and Esc come here too.
@@ -79,5 +87,7 @@ private:
     std::unique_ptr<CSettings> m_pBaseline;
 
     QLabel *m_pBankLabel = nullptr;
+    // The frame drawn around a control that ShowSetting() found, hidden again after a moment.
+    QWidget *m_pFoundMarker = nullptr;
     QPushButton *m_pCloseButton = nullptr;
 };

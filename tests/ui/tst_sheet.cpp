@@ -1,6 +1,7 @@
 // The main sheet and the page protocol, through a shown sheet and real clicks: which page
 // loads and stores when, into which bank, and the sheet's start state.
 
+#include "SettingHelp.h"
 #include "Settings.h"
 #include "BasicPage.h"
 #include "CommsPage.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -255,6 +257,31 @@ private slots:
         QVERIFY(l.top() < c.bottom() && c.top() < l.bottom());
         QVERIFY(l.left() < f.sheet->width() / 4);
         QVERIFY(c.top() > f.Tabs()->geometry().bottom());
+    }
+
+    // Every setting has one control on the page its help names, and showing it changes
+    // nothing but the page and the focus.
+    void everySettingShownOnItsPage()
+    {
+        SheetFixture f;
+        f.sheet->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.sheet.get()));
+        QStringList misplaced;
+        for (const SettingHelp &help : g_settingHelp) {
+            int index = -1;
+            if (!f.sheet->SettingControl(help.key, &index) || f.Tabs()->tabText(index) != help.page)
+                misplaced << help.key;
+        }
+        QCOMPARE(misplaced.join(" "), QString());
+        QVERIFY(f.sheet->ShowSetting("tdao"));
+        QWidget *tdao = f.sheet->SettingControl("tdao");
+        QCOMPARE(f.Tabs()->currentWidget(), f.sheet->PageScrollArea(f.Tabs()->currentIndex()));
+        QVERIFY(f.Tabs()->currentWidget()->isAncestorOf(tdao));
+        QVERIFY(tdao->hasFocus());
+        QVERIFY(f.Find<QWidget>("foundMarker"));
+        QVERIFY(!f.sheet->ShowSetting("nosuchkey"));
+        QVERIFY(!f.sheet->HasUnsavedChanges());
+        QCOMPARE(f.settings.GetBank(), 0);
     }
 
     // The label shows the bank the bank page last reported, whichever tab is shown, and no
