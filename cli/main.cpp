@@ -3,6 +3,7 @@
 #include "CliOptions.h"
 #include "DeviceCommands.h"
 #include "FileCommands.h"
+#include "SettingCommands.h"
 #include "CommandLine.h"
 #include "Translations.h"
 
@@ -27,6 +28,12 @@ const QList<QPair<const char *, const char *>> kCommands = {
                                                            "(Intel HEX text is checked whole before the port is opened)")},
     {"history", QT_TRANSLATE_NOOP("CliText", "the copies kept of each read and write, newest first:\n"
                                                "time, kind, port, MYCALL of bank 0, file; and their folder")},
+    {"changed FILE", QT_TRANSLATE_NOOP("CliText", "load FILE over the defaults, print the settings text of what\n"
+                                                    "differs from them (both banks' headers, then their lines)")},
+    {"keys [TEXT]", QT_TRANSLATE_NOOP("CliText", "every setting, or those whose key, label, help or default\n"
+                                                   "contains TEXT: key, type, default, page, label, by tabs")},
+    {"help KEY", QT_TRANSLATE_NOOP("CliText", "what a setting does: its key, type, default, page, label,\n"
+                                                "unit and help")},
 };
 
 const QList<OptionRow> kOptions = {
@@ -114,6 +121,7 @@ int main(int argc, char *argv[])
         {"defaults", CmdDefaults}, {"load", CmdLoad},   {"diff", CmdDiff},
         {"ports", CmdPorts},       {"read", CmdRead},   {"write", CmdWrite},
         {"flash", CmdFlash},       {"history", CmdHistory},
+        {"changed", CmdChanged},   {"keys", CmdKeys},         {"help", CmdHelp},
     };
     if (options.command.empty())
         return UsageError(Local(CliText::tr("no command given")));
