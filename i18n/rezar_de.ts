@@ -399,6 +399,75 @@ Fortschrittsbalken)</translation>
         <source>--no-history belongs to read and write</source>
         <translation>--no-history gehört zu read und write</translation>
     </message>
+    <message>
+        <source>load FILE over the defaults, print the settings text of what
+differs from them (both banks&apos; headers, then their lines)</source>
+        <translation>FILE über die Vorgaben laden, den Einstellungstext
+dessen ausgeben, was von ihnen abweicht (die Köpfe
+beider Bänke, dann ihre Zeilen)</translation>
+    </message>
+    <message>
+        <source>every setting, or those whose key, label, help or default
+contains TEXT: key, type, default, page, label, by tabs</source>
+        <translation>jede Einstellung, oder die, deren Schlüssel,
+Beschriftung, Hilfe oder Vorgabe TEXT enthält:
+Schlüssel, Typ, Vorgabe, Seite, Beschriftung,
+durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <source>what a setting does: its key, type, default, page, label,
+unit and help</source>
+        <translation>was eine Einstellung bewirkt: Schlüssel, Typ,
+Vorgabe, Seite, Beschriftung, Einheit und Hilfe</translation>
+    </message>
+    <message>
+        <source>keys takes at most one TEXT</source>
+        <translation>keys nimmt höchstens einen TEXT</translation>
+    </message>
+    <message>
+        <source>help needs one KEY</source>
+        <translation>help braucht einen Schlüssel (KEY)</translation>
+    </message>
+    <message>
+        <source>rezar-cli: no setting %1</source>
+        <translation>rezar-cli: keine Einstellung %1</translation>
+    </message>
+    <message>
+        <source>did you mean: %1</source>
+        <translation>meinten Sie: %1</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>changed needs one FILE</source>
+        <translation>changed braucht eine Datei (FILE)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

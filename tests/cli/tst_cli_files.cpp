@@ -105,6 +105,101 @@ private slots:
         QCOMPARE(r.out, QByteArray());
     }
 
+    // keys selects as the window's search does (key, label, help or default, case ignored).
+    void keys_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("keys");  // the first column of the rows, by blanks
+        QTest::newRow("by key") << "SBT" << QByteArray("sbtangle sbtslope sbttime");
+        QTest::newRow("by label") << "turn slope" << QByteArray("sbtslope");
+        QTest::newRow("by help word") << "Tones" << QByteArray("cdmode cdlevel txtwist");
+        QTest::newRow("by default") << "nocall" << QByteArray("mycall");
+        QTest::newRow("nothing") << "bootloader" << QByteArray();
+    }
+    void keys()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, keys);
+        const Run r = Cli({"keys", text});
+        QCOMPARE(r.exitCode, keys.isEmpty() ? 1 : 0);  // like grep
+        QByteArrayList found;
+        for (const QByteArray &row : r.out.split('\n').mid(0, r.out.count('\n')))
+            found << row.left(row.indexOf('\t'));
+        QCOMPARE(found.join(' '), keys);
+    }
+
+    void keysAll()
+    {
+        const Run r = Cli({"keys"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.count('\n'), 99);
+        for (const QByteArray &row : r.out.trimmed().split('\n'))
+            QVERIFY2(row.count('\t') == 4, row);
+        QVERIFY(r.out.startsWith("amode\tstring\tGPS\tPorts\tMode (AMODE)\n"));
+        QVERIFY(r.out.contains("\nalias2\tstring\t%\tBeacon / Digipeater\t"));
+        QVERIFY(r.out.contains("\ntsymcode\tcharacter\t>\tPosition\tCode (TSYMCODE)\n"));
+        QVERIFY(r.out.contains("\nleds\tboolean\tTRUE\tDisplay\tEnable LEDs (LEDS)\n"));
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+        QTest::newRow("with unit, any case")
+            << "mTxD" << 0
+            << QByteArray("Key:     mtxd\nType:    integer\nDefault: 10\nPage:    Packet\n"
+                          "Label:   Man TX Delay (MTXD)\nUnit:    bytes\nHelp:    The manual TX delay, counted in bytes.\n")
+            << QByteArray();
+        QTest::newRow("without unit")
+            << "leds" << 0
+            << QByteArray("Key:     leds\nType:    boolean\nDefault: TRUE\nPage:    Display\n"
+                          "Label:   Enable LEDs (LEDS)\nHelp:    When checked, the device uses its LEDs.\n")
+            << QByteArray();
+        QTest::newRow("slips") << "sbperiod" << 1 << QByteArray()
+                               << QByteArray("rezar-cli: no setting sbperiod\ndid you mean: sbsperiod, sbfperiod, bperiod\n");
+        QTest::newRow("a key as prefix") << "TXDELAY" << 1 << QByteArray()
+                                         << QByteArray("rezar-cli: no setting TXDELAY\ndid you mean: txd\n");
+        QTest::newRow("nothing near") << "qqqqqq" << 1 << QByteArray() << QByteArray("rezar-cli: no setting qqqqqq\n");
+    }
+    void help()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        const Run r = Cli({"help", key});
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.err, err);
+    }
+
+    // A long help is wrapped within 79 columns, its further lines under the first.
+    void helpWraps()
+    {
+        const QByteArray out = Cli({"help", "location"}).out;
+        const QByteArrayList lines = out.mid(out.indexOf("\nHelp:") + 1).trimmed().split('\n');
+        QVERIFY(lines.size() >= 3);
+        for (const QByteArray &line : lines) {
+            QVERIFY2(line.size() <= 79, line);
+            QVERIFY2(line.startsWith("Help:    ") || (line.startsWith("         ") && line[9] != ' '), line);
+        }
+    }
+
+    // changed keeps both headers and the lines that differ, and loads back to what FILE gives.
+    void changedLoadsBackTheSame()
+    {
+        const QString file = Write("profile.txt", QByteArrayLiteral("BANK 1\r\nMYCALL K1ABC\r\nTXD 40\r\nnonsense\r\n"
+                                                                    "BANK 0\r\nTSYMCODE \0\r\nALIAS2 WIDE\r\nMYCALL NOCALL\r\n"));
+        const Run r = Cli({"changed", file});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArrayLiteral("BANK 0\r\nTSYMCODE \0\r\nALIAS2 WIDE\r\nBANK 1\r\nMYCALL K1ABC\r\nTXD 40\r\n"));
+        QCOMPARE(r.err, file.toLocal8Bit() + ": DONE : 1 ignored, 5 parsed, 4 changed\n");
+        QCOMPARE(Cli({"load", Write("changed.txt", r.out)}).out, Cli({"load", file}).out);
+        QCOMPARE(Cli({"changed", Write("none.txt", "TXD 30\r\n")}).out, QByteArray("BANK 0\r\nBANK 1\r\n"));
+    }
+
     void errors_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -135,6 +230,11 @@ private slots:
                                               << QByteArray("--no-history belongs to read and write");
         QTest::newRow("history takes nothing") << QStringList{"history", "x"} << 2
                                                << QByteArray("history takes no arguments");
+        QTest::newRow("keys two texts") << QStringList{"keys", "a", "b"} << 2 << QByteArray("keys takes at most one TEXT");
+        QTest::newRow("help no key") << QStringList{"help"} << 2 << QByteArray("help needs one KEY");
+        QTest::newRow("changed two") << QStringList{"changed", "a", "b"} << 2 << QByteArray("changed needs one FILE");
+        QTest::newRow("changed missing") << QStringList{"changed", "/nonexistent/z.txt"} << 1
+                                         << QByteArray("/nonexistent/z.txt");
     }
 
     void errors()
@@ -182,6 +282,8 @@ private slots:
         QTest::newRow("defaults") << QStringList{"defaults"};
         QTest::newRow("load") << QStringList{"load", "FILE"};
         QTest::newRow("diff") << QStringList{"diff", "FILE"};
+        QTest::newRow("keys") << QStringList{"keys"};
+        QTest::newRow("changed") << QStringList{"changed", "FILE"};
     }
     void fullOutputFails()
     {
@@ -226,9 +328,15 @@ private slots:
     {
         const QString file = Write("german.txt", "TXD 7\r\n");
         const Run english = Cli({"defaults"}), englishDiff = Cli({"diff", file});
+        const Run englishKeys = Cli({"keys"}), englishChanged = Cli({"changed", file});
         qputenv("LANGUAGE", "de");
         const Run german = Cli({"defaults"}), germanDiff = Cli({"diff", file}), refused = Cli({"frob"});
+        const Run germanKeys = Cli({"keys"}), germanChanged = Cli({"changed", file});
+        const Run unknown = Cli({"help", "txdelay"});
         qputenv("LANGUAGE", "en");
+        QCOMPARE(germanKeys.out, englishKeys.out);
+        QCOMPARE(germanChanged.out, englishChanged.out);
+        QCOMPARE(unknown.err, QByteArray("rezar-cli: keine Einstellung txdelay\nmeinten Sie: txd\n"));
         QCOMPARE(german.exitCode, 0);
         QCOMPARE(german.out, english.out);
         QVERIFY(!germanDiff.out.isEmpty());
