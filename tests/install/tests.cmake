@@ -9,8 +9,9 @@ if(UNIX AND NOT APPLE)
     REZAR_CPACK="${CMAKE_CPACK_COMMAND}"
     REZAR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     REZAR_VERSION="${REZAR_VERSION}"
-    REZAR_APP_ID="${REZAR_APP_ID}")
-  add_dependencies(tst_install rezar-config rezar-cli rezar-sim)
+    REZAR_APP_ID="${REZAR_APP_ID}"
+    REZAR_MANUAL_SETTINGS="$<TARGET_FILE:rezar-manual-settings>")
+  add_dependencies(tst_install rezar-config rezar-cli rezar-sim rezar-manual-settings)
   # It makes the Debian package and has lintian read it: longer than a suite's usual bound.
   set_tests_properties(tst_install PROPERTIES TIMEOUT 600)
 endif()
