@@ -87,6 +87,26 @@ private slots:
                      qPrintable(key + " used by " + QStringList(keys.values(key)).join(' ')));
     }
 
+    // The search field's key works from every page, so no page may use it, nor Close.
+    void searchKeysUniqueInTheWindow()
+    {
+        SheetFixture f;
+        QMultiMap<QString, QString> keys;
+        QStringList without;
+        for (int i = 0; i < f.Tabs()->count(); ++i) {
+            f.sheet->SetActivePage(i);
+            keys.unite(AccessKeys(PageOf(f), &without));
+        }
+        keys.insert(KeyOf(f.Find<QPushButton>("closeButton")->text()), "closeButton");
+        const QString key = KeyOf(f.Find<QLabel>("searchLabel")->text());
+        QVERIFY2(!key.isEmpty() && !keys.contains(key),
+                 qPrintable(key + " among " + QStringList(keys.uniqueKeys()).join(' ')));
+        f.sheet->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.sheet.get()));
+        QTest::keySequence(f.sheet.get(), QKeySequence::mnemonic(f.Find<QLabel>("searchLabel")->text()));
+        QCOMPARE(QApplication::focusWidget(), f.Find("searchField"));
+    }
+
     // Every edit box and drop-down is named by a label with a key, or stands alone in a group
     // box with one.
     void everyBoxHasAKey_data() { AddTabs(); }
