@@ -135,8 +135,8 @@
         <translation>Schlüssel oder Te&amp;xt:</translation>
     </message>
     <message>
-        <source>Label, help or value (%1)</source>
-        <translation>Beschriftung, Hilfe oder Wert (%1)</translation>
+        <source>Search (%1)</source>
+        <translation>Suchen (%1)</translation>
     </message>
     <message>
         <source>Changed</source>

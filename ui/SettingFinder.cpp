@@ -38,7 +38,7 @@ CSettingFinder::CSettingFinder(CSheet &sheet, CSettings &settings)
     m_pLabel->setObjectName("searchLabel");
     m_pLabel->setBuddy(m_pField);
     m_pField->setObjectName("searchField");
-    m_pField->setPlaceholderText(tr("Label, help or value (%1)")
+    m_pField->setPlaceholderText(tr("Search (%1)")
                                      .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
     m_pField->setClearButtonEnabled(true);
     m_pField->setMinimumWidth(m_pField->fontMetrics().averageCharWidth() * 24);
