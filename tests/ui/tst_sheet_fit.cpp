@@ -98,20 +98,17 @@ private slots:
         QVERIFY(checked > 0);
     }
 
-    // At that size the search field stays in sight and its results take the tabs' room.
+    // At that size the search stays in sight, its results in the tabs' room.
     void searchFits()
     {
         SheetFixture f;
         f.sheet->resize(SmallSize(f.sheet.get()));
         QTest::keyClicks(f.Find<QLineEdit>("searchField"), "period");
-        QCoreApplication::processEvents();
         QVERIFY(f.Shot("small-search"));
-        for (const char *name : {"searchField", "changedButton", "searchResults", "closeButton"}) {
+        for (const char *name : {"searchField", "changedButton", "searchResults"}) {
             QWidget *w = f.Find<QWidget>(name);
-            QVERIFY2(w->isVisible() && f.sheet->rect().contains(QRect(w->mapTo(f.sheet.get(), QPoint()), w->size())),
-                     name);
+            QVERIFY2(w->isVisible() && f.sheet->rect().contains(QRect(w->mapTo(f.sheet.get(), QPoint()), w->size())), name);
         }
-        QVERIFY(f.Find<QWidget>("searchField")->width() >= f.Find<QWidget>("searchField")->minimumSizeHint().width());
     }
 
     // At that size the tab bar scrolls: its arrows bring the last tab into view, and a click

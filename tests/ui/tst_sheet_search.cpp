@@ -1,156 +1,109 @@
-// The sheet's search and its changed-from-defaults view, through the shown window: what a text
-// finds, choosing an entry by keyboard and mouse, Esc, and the changed view after the model
-// changed. Searching never changes a value or the bank.
+// The sheet's search and its changed-from-defaults view, through the shown window. Searching
+// never changes a value or the bank.
 
 #include "support/PageTest.h"
 
-#include "SettingSearch.h"
-
 #include <QListWidget>
-#include <QStackedWidget>
 #include <QToolButton>
-
-namespace {
-
-// The keys the shown list names, in capitals as it shows them.
-QStringList ListedKeys(QListWidget *list)
-{
-    QStringList keys;
-    for (int i = 0; i < list->count(); ++i)
-        keys << list->item(i)->text().section(u" \u2014 "_qs, 2, 2);
-    return keys;
-}
-
-} // namespace
 
 class TestSheetSearch : public QObject {
     Q_OBJECT
 
-    // Types into the field of the active window (focus moves only there).
-    static void Search(SheetFixture &f, const QString &text)
+    // Types into the field of the active window; the list, with the keys of its entries.
+    static QListWidget *Search(SheetFixture &f, const QString &text, QStringList *keys)
     {
         f.sheet->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.sheet.get()));
+        if (!QTest::qWaitForWindowActive(f.sheet.get()))
+            return nullptr;
         f.Find<QLineEdit>("searchField")->setFocus();
         QTest::keyClicks(f.Find<QLineEdit>("searchField"), text);
+        auto *list = f.Find<QListWidget>("searchResults");
+        for (int i = 0; i < list->count(); ++i)
+            *keys << list->item(i)->text().section(u" \u2014 "_qs, 2, 2);
+        return list;
     }
 
 private slots:
-    // By key, label word, help word and value; the shown page's typed value counts. `row`: the
-    // whole entry of `key`, where given.
-    void finds_data()
+    // What a text finds, in the entry `row` (the value typed on the shown page counts), and
+    // choosing that entry: its page comes up with its control focused and marked.
+    void findsAndShows_data()
     {
-        QTest::addColumn<QString>("typed");  // typed into MYCALL on the Basic page first
+        QTest::addColumn<QString>("typed");  // into MYCALL on the Basic page first
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("row");
-        QTest::newRow("key") << "" << "tdao" << "TDAO"
-                             << u"Send Added Precision (TDAO) \u2014 Position \u2014 TDAO \u2014 0"_qs;
-        QTest::newRow("key, case ignored") << "" << "TsymTable" << "TSYMTABLE" << "";
-        QTest::newRow("label word") << "" << "precision" << "TDAO" << "";
-        QTest::newRow("help word") << "" << "corner PEGGING" << "SBTANGLE" << "";
-        QTest::newRow("page") << "" << "telem / wx" << "WPERIOD" << "";
-        QTest::newRow("typed value") << "zz9tst" << "Z9T" << "MYCALL" << "";
-        QTest::newRow("nothing") << "" << "no such words" << "" << "";
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("key");    // none: nothing found
+        QTest::addColumn<QString>("how");    // none: only listed
+        QTest::newRow("key, Enter in the field") << "" << "tdao" << 0 << "TDAO" << "Enter";
+        QTest::newRow("label word, arrow keys") << "" << "symbol" << 1 << "TSYMTABLE" << "arrows";
+        QTest::newRow("help word") << "" << "corner PEGGING" << 0 << "SBTANGLE" << "";
+        QTest::newRow("label word, double click") << "" << "altitude" << 0 << "TALT" << "mouse";
+        QTest::newRow("typed value") << "zz9tst" << "Z9T" << 0 << "MYCALL" << "";
+        QTest::newRow("nothing") << "" << "no such words" << 0 << "" << "";
     }
-    void finds()
+    void findsAndShows()
     {
         QFETCH(QString, typed);
         QFETCH(QString, text);
+        QFETCH(int, row);
         QFETCH(QString, key);
-        QFETCH(QString, row);
+        QFETCH(QString, how);
         SheetFixture f;
         if (!typed.isEmpty())
             SheetFixture::Type(f.Find<QLineEdit>("mycall"), typed);
-        Search(f, text);
-        auto *list = f.Find<QListWidget>("searchResults");
-        QVERIFY(list->isVisible());
-        QVERIFY(!f.Tabs()->isVisible());
-        const QStringList keys = ListedKeys(list);
-        if (key.isEmpty()) {
-            QCOMPARE(list->count(), 1);
-            QCOMPARE(list->item(0)->flags(), Qt::NoItemFlags);
-        } else {
-            QVERIFY2(keys.contains(key), qPrintable(keys.join(' ')));
-        }
-        if (!row.isEmpty())
-            QCOMPARE(list->item(int(keys.indexOf(key)))->text(), row);
-        QCOMPARE(f.settings.GetBank(), 0);
-        QCOMPARE(f.sheet->HasUnsavedChanges(), !typed.isEmpty());
-    }
-
-    // From the field by Enter, into the list by the arrow keys, or by a double click: the
-    // setting's page comes up with its control focused and marked; nothing changed.
-    void choosingShowsTheSetting_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("row");     // the entry chosen
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Enter in the field") << "tdao" << 0 << "field";
-        QTest::newRow("arrows into the list") << "symbol" << 1 << "arrows";
-        QTest::newRow("double click") << "altitude" << 0 << "mouse";
-    }
-    void choosingShowsTheSetting()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, row);
-        QFETCH(QString, how);
-        SheetFixture f;
-        Search(f, text);
-        auto *list = f.Find<QListWidget>("searchResults");
-        const QString key = ListedKeys(list).value(row).toLower();
-        QVERIFY(!key.isEmpty());
-        auto *field = f.Find<QLineEdit>("searchField");
-        if (how == "field") {
-            QTest::keyClick(field, Qt::Key_Return);
+        QStringList keys;
+        QListWidget *list = Search(f, text, &keys);
+        QVERIFY(list && list->isVisible() && !f.Tabs()->isVisible());
+        QCOMPARE(keys.value(row), key);
+        QCOMPARE(list->item(row)->flags() == Qt::NoItemFlags, key.isEmpty());
+        if (how == "Enter") {
+            QTest::keyClick(f.Find<QLineEdit>("searchField"), Qt::Key_Return);
         } else if (how == "arrows") {
-            QTest::keyClick(field, Qt::Key_Down);
-            QVERIFY(list->hasFocus());
+            QTest::keyClick(f.Find<QLineEdit>("searchField"), Qt::Key_Down);
             for (int i = 0; i < row; ++i)
                 QTest::keyClick(list, Qt::Key_Down);
             QTest::keyClick(list, Qt::Key_Enter);
-        } else {
-            // A widget's double click comes after a click, as the desktop sends it.
+        } else if (how == "mouse") {
+            // A double click comes after a click, which alone chooses nothing.
             const QPoint at = list->visualItemRect(list->item(row)).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
             QVERIFY(list->isVisible());
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         }
-        QVERIFY(f.Tabs()->isVisible());
-        QVERIFY(field->text().isEmpty());
-        QWidget *control = f.sheet->SettingControl(key.toStdString());
-        QVERIFY(f.Tabs()->currentWidget()->isAncestorOf(control));
-        QVERIFY(control->hasFocus() || control->isAncestorOf(QApplication::focusWidget()));
-        QVERIFY(f.Find<QWidget>("foundMarker"));
-        QVERIFY(!f.sheet->HasUnsavedChanges());
+        if (!how.isEmpty()) {
+            QWidget *control = f.sheet->SettingControl(key.toLower().toStdString());
+            QVERIFY(f.Tabs()->isVisible() && f.Tabs()->currentWidget()->isAncestorOf(control));
+            QVERIFY(control->hasFocus() || control->isAncestorOf(QApplication::focusWidget()));
+            QVERIFY(f.Find<QWidget>("foundMarker"));
+            QVERIFY(f.Find<QLineEdit>("searchField")->text().isEmpty());
+        }
+        QCOMPARE(f.sheet->HasUnsavedChanges(), !typed.isEmpty());
         QCOMPARE(f.settings.GetBank(), 0);
     }
 
-    // Ctrl+F reaches the field from a page; Esc there leaves the search and never the window,
-    // as the toggle's own Esc does not.
+    // Ctrl+F reaches the field from a page; Esc there, or on the toggle, leaves the search and
+    // never the window.
     void escLeavesTheSearch()
     {
         SheetFixture f;
-        f.sheet->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.sheet.get()));
         QVERIFY(f.GoTo("GPS"));
-        QTest::keyClick(f.sheet.get(), Qt::Key_F, Qt::ControlModifier);
+        QStringList keys;
+        QVERIFY(Search(f, "path", &keys));
         auto *field = f.Find<QLineEdit>("searchField");
-        QVERIFY(field->hasFocus());
-        QTest::keyClicks(field, "path");
         auto *toggle = f.Find<QToolButton>("changedButton");
         for (QWidget *at : {static_cast<QWidget *>(field), static_cast<QWidget *>(toggle)}) {
+            QTest::keyClick(f.sheet.get(), Qt::Key_F, Qt::ControlModifier);
+            QVERIFY(field->hasFocus());
+            QTest::keyClicks(field, "x");
             at->setFocus();
             QTest::keyClick(at, Qt::Key_Escape);
-            QVERIFY(f.sheet->isVisible());
-            QVERIFY(f.Tabs()->isVisible());
-            QCOMPARE(WithoutAccessKeys(f.Tabs()->tabText(f.Tabs()->currentIndex())), QString("GPS"));
+            QVERIFY(f.sheet->isVisible() && f.Tabs()->isVisible());
+            QCOMPARE(f.Tabs()->tabText(f.Tabs()->currentIndex()), QString("GPS"));
             QVERIFY(field->text().isEmpty() && !toggle->isChecked());
         }
     }
 
-    // After the model changed (as a load changes it), the view lists exactly the current
-    // bank's settings that differ from their defaults, each with both values.
+    // After the model changed (as a load changes it), the view lists the current bank's
+    // settings that differ from their defaults, each with both values; the field narrows it.
     void changedViewListsBothValues()
     {
         SheetFixture f;
@@ -159,14 +112,13 @@ private slots:
         f.settings.m_bank1.talt = 0;  // the other bank's: not listed
         SheetFixture::Click(f.Find<QToolButton>("changedButton"));
         auto *list = f.Find<QListWidget>("searchResults");
-        QVERIFY(list->isVisible());
-        QCOMPARE(ListedKeys(list), QStringList({"TDAO", "TSTAT"}));
+        QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(),
                  u"Send Added Precision (TDAO) \u2014 Position \u2014 TDAO \u2014 1 (default 0)"_qs);
-        QVERIFY(list->item(1)->text().endsWith(u"\u2014 on the road (default /Quillwren Rezar)"_qs));
-        // The field narrows the view; the toggle off again shows the pages.
-        Search(f, "precision");
-        QCOMPARE(ListedKeys(list), QStringList({"TDAO"}));
+        QVERIFY(list->item(1)->text().endsWith(u"\u2014 TSTAT \u2014 on the road (default /Quillwren Rezar)"_qs));
+        QStringList keys;
+        Search(f, "road", &keys);
+        QCOMPARE(keys, QStringList("TSTAT"));
         f.Find<QLineEdit>("searchField")->clear();
         SheetFixture::Click(f.Find<QToolButton>("changedButton"));
         QVERIFY(f.Tabs()->isVisible());
