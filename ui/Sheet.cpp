@@ -91,12 +91,13 @@ CSheet::CSheet(CSettings &settings, const CommsOptions &comms)
     m_pBankLabel->setObjectName("bankLabel");
     m_pBankLabel->setTextFormat(Qt::PlainText);
     m_pBankLabel->setMinimumWidth(m_pBankLabel->fontMetrics().horizontalAdvance(tr("BANK:%1").arg(0)) * 2);
+    // Made before Close, which follows it in the tab order as in the row.
+    m_pFinder = new CSettingFinder(*this, m_settings);
     m_pCloseButton = new QPushButton(tr("&Close"), this);
     m_pCloseButton->setObjectName("closeButton");
     m_pCloseButton->setDefault(false);
     m_pCloseButton->setAutoDefault(false);
     connect(m_pCloseButton, &QPushButton::clicked, this, &CSheet::OnClose);
-    m_pFinder = new CSettingFinder(*this, m_settings);
     ButtonRow()->addWidget(m_pBankLabel);
     ButtonRow()->addStretch(1);
     ButtonRow()->addWidget(m_pFinder);
