@@ -43,8 +43,8 @@ CSettingFinder::CSettingFinder(CSheet &sheet, CSettings &settings)
     m_pField->setClearButtonEnabled(true);
     m_pField->setMinimumWidth(m_pField->fontMetrics().averageCharWidth() * 24);
     m_pChanged->setObjectName("changedButton");
-    // No access key: every letter both languages leave free went to the field, and the toggle
-    // follows the field in the tab order.
+    // No access key: of the letters no page uses (Y and Z in English; J, X and Y in German)
+    // the field took one and the rest fit no word for it. It follows the field in the tab order.
     m_pChanged->setText(tr("Changed"));
     m_pChanged->setToolTip(tr("The settings of the current bank that differ from their defaults"));
     m_pChanged->setCheckable(true);
