@@ -129,6 +129,33 @@
     </message>
 </context>
 <context>
+    <name>CSettingFinder</name>
+    <message>
+        <source>Ke&amp;y or text:</source>
+        <translation>Schlüssel oder Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Search (%1)</source>
+        <translation>Suchen (%1)</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>The settings of the current bank that differ from their defaults</source>
+        <translation>Die Einstellungen der aktuellen Bank, die von ihren Vorgaben abweichen</translation>
+    </message>
+    <message>
+        <source>No setting of this bank differs from its default.</source>
+        <translation>Keine Einstellung dieser Bank weicht von ihrer Vorgabe ab.</translation>
+    </message>
+    <message>
+        <source>No setting matches.</source>
+        <translation>Keine Einstellung passt.</translation>
+    </message>
+</context>
+<context>
     <name>CSheet</name>
     <message>
         <source>Quillwren Rezar Configuration</source>
@@ -2135,6 +2162,13 @@ Gerätepfad, ein bloßer Name (ttyUSB0) oder COMn</translation>
     <message>
         <source>When checked, the device uses its LEDs.</source>
         <translation>Wenn angehakt, verwendet das Gerät seine LEDs.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingSearch</name>
+    <message>
+        <source> (default %1)</source>
+        <translation> (Vorgabe %1)</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "PortsPage.h"
 #include "PositionPage.h"
 #include "PositionTimingPage.h"
+#include "SettingFinder.h"
 #include "TelemetryPage.h"
 
 #include "SettingHelp.h"
@@ -83,12 +84,15 @@ CSheet::CSheet(CSettings &settings, const CommsOptions &comms)
     AddPage(m_pDisplayPage.get());
     AddPage(m_pCommsPage.get());
 
-    // The bank label stands at the left end of the button row, "&Close" at the right, where
-    // the help button of a classic property sheet stands. No Apply, OK/Cancel or Help.
+    // The bank label stands at the left end of the button row, the search before "&Close" at
+    // the right, where the help button of a classic property sheet stands. No Apply, OK/Cancel
+    // or Help.
     m_pBankLabel = new QLabel(tr("BANK:%1").arg(0), this);
     m_pBankLabel->setObjectName("bankLabel");
     m_pBankLabel->setTextFormat(Qt::PlainText);
     m_pBankLabel->setMinimumWidth(m_pBankLabel->fontMetrics().horizontalAdvance(tr("BANK:%1").arg(0)) * 2);
+    // Made before Close, which follows it in the tab order as in the row.
+    m_pFinder = new CSettingFinder(*this, m_settings);
     m_pCloseButton = new QPushButton(tr("&Close"), this);
     m_pCloseButton->setObjectName("closeButton");
     m_pCloseButton->setDefault(false);
@@ -96,6 +100,7 @@ CSheet::CSheet(CSettings &settings, const CommsOptions &comms)
     connect(m_pCloseButton, &QPushButton::clicked, this, &CSheet::OnClose);
     ButtonRow()->addWidget(m_pBankLabel);
     ButtonRow()->addStretch(1);
+    ButtonRow()->addWidget(m_pFinder);
     ButtonRow()->addWidget(m_pCloseButton);
     connect(m_pTelemetryPage.get(), &CTelemetryPage::bankChanged, this, &CSheet::OnBankChanged);
 

@@ -16,6 +16,7 @@ class CPacketPage;
 class CPortsPage;
 class CPositionPage;
 class CPositionTimingPage;
+class CSettingFinder;
 class CTelemetryPage;
 class QLabel;
 class QPushButton;
@@ -90,4 +91,6 @@ private:
     // The frame drawn around a control that ShowSetting() found, hidden again after a moment.
     QWidget *m_pFoundMarker = nullptr;
     QPushButton *m_pCloseButton = nullptr;
+    // The search field and the changed-from-defaults view, in the button row.
+    CSettingFinder *m_pFinder = nullptr;
 };

@@ -98,6 +98,19 @@ private slots:
         QVERIFY(checked > 0);
     }
 
+    // At that size the search stays in sight, its results in the tabs' room.
+    void searchFits()
+    {
+        SheetFixture f;
+        f.sheet->resize(SmallSize(f.sheet.get()));
+        QTest::keyClicks(f.Find<QLineEdit>("searchField"), "period");
+        QVERIFY(f.Shot("small-search"));
+        for (const char *name : {"searchField", "changedButton", "searchResults"}) {
+            QWidget *w = f.Find<QWidget>(name);
+            QVERIFY2(w->isVisible() && f.sheet->rect().contains(QRect(w->mapTo(f.sheet.get(), QPoint()), w->size())), name);
+        }
+    }
+
     // At that size the tab bar scrolls: its arrows bring the last tab into view, and a click
     // shows it.
     void everyTabReachable()

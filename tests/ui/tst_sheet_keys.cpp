@@ -87,6 +87,24 @@ private slots:
                      qPrintable(key + " used by " + QStringList(keys.values(key)).join(' ')));
     }
 
+    // The search field's key works from every page: no page uses it, nor Close.
+    void searchKeyUniqueInTheWindow()
+    {
+        SheetFixture f;
+        QMultiMap<QString, QString> keys{{KeyOf(f.Find<QPushButton>("closeButton")->text()), "closeButton"}};
+        QStringList without;
+        for (int i = 0; i < f.Tabs()->count(); ++i) {
+            f.sheet->SetActivePage(i);
+            keys.unite(AccessKeys(PageOf(f), &without));
+        }
+        const QString key = KeyOf(f.Find<QLabel>("searchLabel")->text());
+        QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(key));
+        f.sheet->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.sheet.get()));
+        QTest::keySequence(f.sheet.get(), QKeySequence(key));
+        QCOMPARE(QApplication::focusWidget(), f.Find("searchField"));
+    }
+
     // Every edit box and drop-down is named by a label with a key, or stands alone in a group
     // box with one.
     void everyBoxHasAKey_data() { AddTabs(); }

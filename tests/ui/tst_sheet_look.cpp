@@ -121,6 +121,16 @@ private slots:
                                                       + Name(controls[j])));
             }
     }
+
+    // The search's results in the tabs' place, pictured; the button row keeps every word whole.
+    void searchResults()
+    {
+        SheetFixture f;
+        QTest::keyClicks(f.Find<QLineEdit>("searchField"), "beacon");
+        QVERIFY(f.Find<QWidget>("searchResults")->isVisible() && f.Shot("search"));
+        for (const char *name : {"searchLabel", "searchField", "changedButton"})
+            QVERIFY2(f.Find<QWidget>(name)->width() >= f.Find<QWidget>(name)->minimumSizeHint().width(), name);
+    }
 };
 
 QTEST_MAIN(TestSheetLook)
