@@ -365,6 +365,8 @@ private slots:
         QTest::newRow("diff's first") << QStringList{cli, "diff", ""} << files;
         QTest::newRow("diff's second") << QStringList{cli, "diff", "a", "m"} << QStringList{"mine.txt"};
         QTest::newRow("diff takes two") << QStringList{cli, "diff", "a", "b", ""} << none;
+        QTest::newRow("diff's device") << QStringList{cli, "diff", "--device", "CO"} << QStringList{"COM1", "COM2"};
+        QTest::newRow("diff --device takes one") << QStringList{cli, "diff", "--device", "COM1", "a", ""} << none;
         QTest::newRow("ports takes none") << QStringList{cli, "ports", ""} << none;
         QTest::newRow("-o file") << QStringList{cli, "read", "COM1", "-o", "mi"} << QStringList{"mine.txt"};
         QTest::newRow("trace file") << QStringList{cli, "--trace", ""} << files;
@@ -391,7 +393,7 @@ private slots:
         QCOMPARE(Complete({"rezar-cli", ""}), HelpCommands(help.out));
         QStringList options = Options(HelpSection(help.out, "Options:"), true).values();
         options.sort();
-        QCOMPARE(options.size(), 9);
+        QCOMPARE(options.size(), 10);
         QCOMPARE(Complete({"rezar-cli", "-"}), options);
     }
 
