@@ -108,15 +108,11 @@ private slots:
         QTest::newRow("A, defaults") << QStringList{"diff", "A"} << QByteArray() << 1 << aDefaults;
         QTest::newRow("A, B") << QStringList{"diff", "A", "B"} << QByteArray() << 1 << aB;
         QTest::newRow("A, A") << QStringList{"diff", "A", "A"} << QByteArray() << 0 << QByteArray();
-        QTest::newRow("defaults written out") << QStringList{"diff", "D"} << QByteArray() << 0 << QByteArray();
         QTest::newRow("-, B") << QStringList{"diff", "-", "B"} << a << 1 << aB;
         QTest::newRow("A, -") << QStringList{"diff", "A", "-"} << b << 1 << aB;
-        QTest::newRow("- alone, same") << QStringList{"diff", "-"} << QByteArray("TXD 30\n") << 0 << QByteArray();
         QTest::newRow("B missing") << QStringList{"diff", "A", "/nonexistent/b.txt"} << QByteArray() << 2 << QByteArray();
         QTest::newRow("two -") << QStringList{"diff", "-", "-"} << a << 2 << QByteArray();
         QTest::newRow("--device elsewhere") << QStringList{"load", "A", "--device", "COM1"} << QByteArray() << 2 << QByteArray();
-        QTest::newRow("--device, two files") << QStringList{"diff", "--device", "COM1", "A", "B"} << QByteArray() << 2
-                                             << QByteArray();
         QTest::newRow("--no-history, no --device") << QStringList{"diff", "A", "--no-history"} << QByteArray() << 2
                                                    << QByteArray();
     }
@@ -128,7 +124,6 @@ private slots:
         QFETCH(QByteArray, out);
         args.replaceInStrings(QRegularExpression("^A$"), Write("da.txt", "BANK 1\r\nMYCALL K1ABC\r\nALIAS2 WIDE\r\n"));
         args.replaceInStrings(QRegularExpression("^B$"), Write("db.txt", "BANK 1\r\nMYCALL K1ABC\r\nBANK 0\r\nTXD 7\r\n"));
-        args.replaceInStrings(QRegularExpression("^D$"), Write("dd.txt", Golden("banks-defaults.txt")));
         const Run r = Cli(args, {}, input);
         QCOMPARE(r.exitCode, exitCode);
         QCOMPARE(r.out, out);
@@ -146,8 +141,6 @@ private slots:
         const QByteArray txd = "TXD 7\r\n";
         const QByteArray bound = QByteArray(16 * 1024 * 1024 - txd.size(), '\n') + txd;
         QTest::newRow("load -") << QStringList{"load", "-"} << txd << 0 << QByteArray("-: DONE : 0 ignored, 1 parsed, 1 changed\n");
-        QTest::newRow("after a file") << QStringList{"load", "FILE", "-"} << txd << 0
-                                      << QByteArray("-: DONE : 0 ignored, 1 parsed, 1 changed\n");
         QTest::newRow("16 MiB") << QStringList{"load", "-"} << bound << 0 << QByteArray("-: DONE : 0 ignored, 1 parsed, 1 changed\n");
         QTest::newRow("16 MiB and a byte") << QStringList{"load", "-"} << "\n" + bound << 1
                                            << QByteArray("rezar-cli: cannot read standard input: more than 16 MiB, no settings text\n");
@@ -160,11 +153,10 @@ private slots:
         QFETCH(QByteArray, input);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, err);
-        const Run r = Cli(args.replaceInStrings("FILE", Write("before.txt", "TXD 9\r\nMYCALL K1ABC\r\n")), {}, input);
+        const Run r = Cli(args, {}, input);
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(r.err.endsWith(err), r.err);
         QCOMPARE(r.out.contains("\nTXD 7\r\n"), exitCode == 0);
-        QCOMPARE(r.out.contains("\nMYCALL K1ABC\r\n"), args.size() == 3 && exitCode == 0);
     }
 
     void errors_data()
