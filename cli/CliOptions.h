@@ -9,7 +9,8 @@
 struct CliOptions {
     std::string command;
     std::vector<std::string> args;  // the command's own arguments, in order
-    std::string outputPath;         // -o FILE
+    std::string outputPath;         // -o FILE ("-": standard output)
+    std::string devicePort;         // --device PORT: diff compares the device's settings
     std::string tracePath;          // --trace FILE
     int timeoutSeconds = 120;       // --timeout SECONDS
     bool verbose = false;           // -v
@@ -32,6 +33,13 @@ inline std::string Local(const QString &text)
 
 // Exit codes shared by every command.
 enum CliExit { ExitDone = 0, ExitFailed = 1, ExitUsage = 2, ExitTimeout = 3 };
+// diff's, as diff(1) has them, so that a script can ask whether two are the same; trouble with
+// a file or the device, or the command line, is 2 there, and giving up waiting is 3 as above.
+enum DiffExit { DiffSame = 0, DiffDiffers = 1, DiffTrouble = 2 };
+
+// A settings text from standard input or a pipe is read up to this many bytes: a stream has
+// no size to check first, and no settings text comes near it.
+constexpr long long kMaxStreamBytes = 16 * 1024 * 1024;
 
 // One-line usage error on stderr; returns ExitUsage.
 int UsageError(const std::string &message);

@@ -238,23 +238,16 @@ int CmdPorts(const CliOptions &options)
     return WriteStdout(out) ? ExitDone : ExitFailed;
 }
 
-int CmdRead(const CliOptions &options)
+namespace {
+
+// A read of the device's settings into `settings` as the read command makes it: the link's
+// read, the history kept unless --no-history, a listing that ended early refused unless
+// --partial. Returns read's exit code.
+int ReadDevice(const CliOptions &options, const std::string &port, CSettings &settings)
 {
-    if (options.args.size() != 1)
-        return UsageError("read needs PORT");
-    const std::string &port = options.args[0];
-    if (!options.outputPath.empty()) {
-        std::string reason;
-        if (!CheckOutputWritable(options.outputPath, reason)) {
-            std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: cannot write %1: %2\n")
-                                  .arg(LinkText::FromSystem(options.outputPath), LinkText::FromSystem(reason)));
-            return ExitFailed;
-        }
-    }
     PortFactory ports;
     if (!MakePorts(options, ports))
         return ExitFailed;
-    CSettings settings;
     CDeviceLink link(settings, ports);
     COperationDriver driver(link, settings);
     // A listing that ended early is kept only when it is taken (--partial).
@@ -267,13 +260,40 @@ int CmdRead(const CliOptions &options)
         std::cerr << summary << "\n";
     const int32_t missing = link.SettingsMissing();
     if (missing > 0 && !options.partial) {
-        std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: the listing ended early: %1 of %2 settings received; "
-                                               "nothing kept (--partial keeps them)\n")
-                              .arg(kFullListing - missing)
-                              .arg(kFullListing));
+        // diff has no --partial: half a listing would show differences the device does not have.
+        const QString message = options.command == "diff"
+            ? QCoreApplication::translate("DeviceCommands", "rezar-cli: the listing ended early: %1 of %2 settings received; "
+                                                            "nothing compared\n")
+            : QCoreApplication::translate("DeviceCommands", "rezar-cli: the listing ended early: %1 of %2 settings received; "
+                                                            "nothing kept (--partial keeps them)\n");
+        std::cerr << Text(message.arg(kFullListing - missing).arg(kFullListing));
         return ExitFailed;
     }
-    if (!options.outputPath.empty()) {
+    return ExitDone;
+}
+
+} // namespace
+
+int CmdRead(const CliOptions &options)
+{
+    if (options.args.size() != 1)
+        return UsageError("read needs PORT");
+    const std::string &port = options.args[0];
+    // "-o -" is standard output, as without -o: the messages go to stderr either way.
+    const bool toFile = !options.outputPath.empty() && options.outputPath != "-";
+    if (toFile) {
+        std::string reason;
+        if (!CheckOutputWritable(options.outputPath, reason)) {
+            std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: cannot write %1: %2\n")
+                                  .arg(LinkText::FromSystem(options.outputPath), LinkText::FromSystem(reason)));
+            return ExitFailed;
+        }
+    }
+    CSettings settings;
+    const int result = ReadDevice(options, port, settings);
+    if (result != ExitDone)
+        return result;
+    if (toFile) {
         if (settings.SaveFile(options.outputPath) != 0) {
             std::cerr << Text(QCoreApplication::translate("DeviceCommands", "rezar-cli: cannot write %1\n").arg(LinkText::FromSystem(options.outputPath)));
             return ExitFailed;
@@ -281,6 +301,22 @@ int CmdRead(const CliOptions &options)
         return ExitDone;
     }
     return WriteStdout(settings.SettingsText()) ? ExitDone : ExitFailed;
+}
+
+int DiffWithDevice(const CliOptions &options)
+{
+    // The file first: a file that cannot be read is known before the device is woken.
+    CSettings file;
+    std::string summary;
+    if (!options.args.empty()) {
+        if (!LoadSettingsFile(file, options.args[0], summary))
+            return DiffTrouble;
+    }
+    CSettings device;
+    const int result = ReadDevice(options, options.devicePort, device);
+    if (result != ExitDone)
+        return result == ExitTimeout ? int(ExitTimeout) : int(DiffTrouble);
+    return PrintDifferences(device, file);
 }
 
 int CmdWrite(const CliOptions &options)

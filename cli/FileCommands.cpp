@@ -1,8 +1,11 @@
 #include "FileCommands.h"
 
+#include "DeviceCommands.h"
 #include "History.h"
+#include "RegularFile.h"
 #include "Settings.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <cctype>
@@ -17,9 +20,10 @@
 #include <io.h>
 #endif
 
-void UseBinaryOutput()
+void UseBinaryStreams()
 {
 #ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
@@ -44,14 +48,25 @@ bool WriteStdout(const std::string &text)
 
 bool LoadSettingsFile(CSettings &settings, const std::string &path, std::string &summary)
 {
+    // "-" is standard input; a pipe is read as the user asked, both up to kMaxStreamBytes.
+    const bool standardInput = path == "-";
+    const QString file = standardInput ? CliText::tr("standard input") : QString::fromLocal8Bit(path);
+    QFile in;
     std::string reason;
-    const int result = settings.LoadFile(path, &summary, &reason);
+    bool stream = true;
+    int result = 1;
+    if (standardInput ? in.open(stdin, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)
+                      : OpenFileOrPipe(path, in, reason, stream))
+        result = settings.LoadFrom(in, stream ? kMaxStreamBytes : -1, &summary, &reason);
+    else if (standardInput)
+        reason = in.errorString().toStdString();
     if (result == 0)
         return true;
-    const QString file = QString::fromLocal8Bit(path);
     QString message = result == 1 ? CliText::tr("rezar-cli: cannot open %1").arg(file)
                                   : CliText::tr("rezar-cli: cannot read %1").arg(file);
-    if (!reason.empty())
+    if (result == 3)
+        message = CliText::tr("%1: more than %2 MiB, no settings text").arg(message).arg(kMaxStreamBytes >> 20);
+    else if (!reason.empty())
         message = CliText::tr("%1: %2").arg(message, QString::fromLocal8Bit(reason));
     std::cerr << Local(message) << "\n";
     return false;
@@ -119,16 +134,29 @@ std::string DifferenceLines(const CSettings &a, const CSettings &b)
 
 int CmdDiff(const CliOptions &options)
 {
+    if (!options.devicePort.empty()) {
+        if (options.args.size() > 1)
+            return UsageError(Local(CliText::tr("diff --device needs PORT and at most one FILE")));
+        return DiffWithDevice(options);
+    }
     if (options.args.empty() || options.args.size() > 2)
         return UsageError(Local(CliText::tr("diff needs FILE A and at most one FILE B")));
 
     CSettings a, b;
     std::string summary;
     if (!LoadSettingsFile(a, options.args[0], summary))
-        return ExitFailed;
+        return DiffTrouble;
     if (options.args.size() == 2 && !LoadSettingsFile(b, options.args[1], summary))
-        return ExitFailed;
-    return WriteStdout(DifferenceLines(a, b)) ? ExitDone : ExitFailed;
+        return DiffTrouble;
+    return PrintDifferences(a, b);
+}
+
+int PrintDifferences(const CSettings &a, const CSettings &b)
+{
+    const std::string lines = DifferenceLines(a, b);
+    if (!WriteStdout(lines))
+        return DiffTrouble;
+    return lines.empty() ? DiffSame : DiffDiffers;
 }
 
 int CmdHistory(const CliOptions &options)

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 
@@ -39,11 +40,13 @@ const QList<QPair<const char *, const char *>> kCommands = {
 const QList<OptionRow> kOptions = {
     {{"o"}, "FILE", QT_TRANSLATE_NOOP("CliText", "where read puts the settings text (checked before the port\n"
                                                    "is opened)")},
+    {{"device"}, "PORT", QT_TRANSLATE_NOOP("CliText", "diff: A is the device's settings, read as read does\n"
+                                                     "(diff --device PORT [FILE])")},
     {{"partial"}, {}, QT_TRANSLATE_NOOP("CliText", "read: keep a listing that ended early (otherwise exit 1\n"
                                                      "and FILE is left as it was)")},
     {{"verify"}, {}, QT_TRANSLATE_NOOP("CliText", "write: then read the banks back and list each setting that\n"
                                                     "differs (bank, key, written, read back); exit 1 on any")},
-    {{"no-history"}, {}, QT_TRANSLATE_NOOP("CliText", "read, write: keep no copy in the history")},
+    {{"no-history"}, {}, QT_TRANSLATE_NOOP("CliText", "read, write, diff --device: keep no copy in the history")},
     {{"timeout"}, "SECONDS", QT_TRANSLATE_NOOP("CliText", "give up when the operation has not moved on (no new line\n"
                                                             "from the device, no step forward) for this long (default 120)"),
      QT_TRANSLATE_NOOP("CliText", "%1 needs a number of seconds")},
@@ -61,7 +64,9 @@ QString Help(const CCommandLine &line)
         commands.append({QString::fromLatin1(name), QCoreApplication::translate(kContext, description)});
     return CliText::tr("Usage: rezar-cli [options] COMMAND [ARGS]\n") + '\n' + CliText::tr("Commands:\n")
            + HelpRows(commands, 27) + '\n' + CliText::tr("Options:\n") + line.OptionsHelp(27) + '\n'
-           + CliText::tr("Exit codes: 0 done, 1 failed, 2 usage error, 3 gave up waiting.\n");
+           + CliText::tr("A FILE of - is standard input, -o - standard output.\n")
+           + CliText::tr("Exit codes: 0 done, 1 failed, 2 usage error, 3 gave up waiting.\n")
+           + CliText::tr("diff: 0 the same, 1 different, 2 trouble, 3 gave up waiting.\n");
 }
 
 } // namespace
@@ -74,7 +79,7 @@ int UsageError(const std::string &message)
 
 int main(int argc, char *argv[])
 {
-    UseBinaryOutput();
+    UseBinaryStreams();
     QCoreApplication app(argc, argv);
     // The window's names: both keep their history in the same folder.
     QCoreApplication::setOrganizationName(QStringLiteral("Quillwren"));
@@ -101,6 +106,7 @@ int main(int argc, char *argv[])
     options.noHistory = line.IsSet("no-history");
     // Paths and port names byte for byte as typed: the locale's encoding may not show them all.
     options.outputPath = Typed(argv, line.ValueAt("o"));
+    options.devicePort = Typed(argv, line.ValueAt("device"));
     options.tracePath = Typed(argv, line.ValueAt("trace"));
     if (line.IsSet("timeout")) {
         bool ok = false;
@@ -134,7 +140,12 @@ int main(int argc, char *argv[])
         return UsageError(Local(CliText::tr("--partial belongs to read")));
     if (options.verify && options.command != "write")
         return UsageError(Local(CliText::tr("--verify belongs to write")));
-    if (options.noHistory && options.command != "read" && options.command != "write")
-        return UsageError(Local(CliText::tr("--no-history belongs to read and write")));
+    if (!options.devicePort.empty() && options.command != "diff")
+        return UsageError(Local(CliText::tr("--device belongs to diff")));
+    if (options.noHistory && options.command != "read" && options.command != "write" && options.devicePort.empty())
+        return UsageError(Local(CliText::tr("--no-history belongs to read, write and diff --device")));
+    // Standard input can be read once.
+    if (std::count(options.args.begin(), options.args.end(), "-") > 1)
+        return UsageError(Local(CliText::tr("only one - can read standard input")));
     return found->second(options);
 }

@@ -331,10 +331,6 @@ Einstellung auflisten (Bank, Schlüssel, geschrieben,
 zurückgelesen); bei jeder Abweichung Exit-Code 1</translation>
     </message>
     <message>
-        <source>read, write: keep no copy in the history</source>
-        <translation>read, write: keine Kopie im Verlauf aufbewahren</translation>
-    </message>
-    <message>
         <source>give up when the operation has not moved on (no new line
 from the device, no step forward) for this long (default 120)</source>
         <translation>aufgeben, wenn der Vorgang so lange nicht vorankommt
@@ -423,8 +419,50 @@ Fortschrittsbalken)</translation>
         <translation>--verify gehört zu write</translation>
     </message>
     <message>
-        <source>--no-history belongs to read and write</source>
-        <translation>--no-history gehört zu read und write</translation>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 MiB, no settings text</source>
+        <translation>%1: mehr als %2 MiB, kein Einstellungstext</translation>
+    </message>
+    <message>
+        <source>diff --device needs PORT and at most one FILE</source>
+        <translation>diff --device braucht PORT und höchstens eine Datei (FILE)</translation>
+    </message>
+    <message>
+        <source>diff: A is the device&apos;s settings, read as read does
+(diff --device PORT [FILE])</source>
+        <translation>diff: A sind die Einstellungen des Geräts, gelesen wie
+mit read (diff --device PORT [FILE])</translation>
+    </message>
+    <message>
+        <source>read, write, diff --device: keep no copy in the history</source>
+        <translation>read, write, diff --device: keine Kopie im Verlauf aufbewahren</translation>
+    </message>
+    <message>
+        <source>A FILE of - is standard input, -o - standard output.
+</source>
+        <translation>Als Datei (FILE) steht - für die Standardeingabe, -o - für die Standardausgabe.
+</translation>
+    </message>
+    <message>
+        <source>diff: 0 the same, 1 different, 2 trouble, 3 gave up waiting.
+</source>
+        <translation>diff: 0 gleich, 1 verschieden, 2 Störung, 3 Warten aufgegeben.
+</translation>
+    </message>
+    <message>
+        <source>--device belongs to diff</source>
+        <translation>--device gehört zu diff</translation>
+    </message>
+    <message>
+        <source>--no-history belongs to read, write and diff --device</source>
+        <translation>--no-history gehört zu read, write und diff --device</translation>
+    </message>
+    <message>
+        <source>only one - can read standard input</source>
+        <translation>nur ein - kann die Standardeingabe lesen</translation>
     </message>
     <message>
         <source>load FILE over the defaults, print the settings text of what
@@ -685,6 +723,12 @@ Gerätepfad, ein bloßer Name (ttyUSB0) oder COMn</translation>
         <source>Verified: the device holds what was written
 </source>
         <translation>Geprüft: das Gerät enthält, was geschrieben wurde
+</translation>
+    </message>
+    <message>
+        <source>rezar-cli: the listing ended early: %1 of %2 settings received; nothing compared
+</source>
+        <translation>rezar-cli: die Auflistung endete vorzeitig: %1 von %2 Einstellungen empfangen; nichts verglichen
 </translation>
     </message>
 </context>

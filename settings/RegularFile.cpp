@@ -11,18 +11,27 @@
 #include <unistd.h>
 #endif
 
-bool OpenRegularFile(const std::string &path, QFile &file, std::string &reason)
+namespace {
+
+bool Open(const std::string &path, QFile &file, std::string &reason, bool pipes, bool &isPipe)
 {
+    isPipe = false;
 #ifdef Q_OS_UNIX
     // Opened without waiting and judged by what was opened: a FIFO nobody writes to would
     // otherwise hold open() for ever, and a check of the name before opening could be raced.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // A FIFO that may be read is opened waiting for its writer instead (opened without
+    // waiting, it reads as empty until a writer comes); what was opened is judged all the same.
+    struct stat named {};
+    const bool waitForWriter = pipes && ::stat(path.c_str(), &named) == 0 && S_ISFIFO(named.st_mode);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (waitForWriter ? 0 : O_NONBLOCK));
     if (fd < 0) {
         reason = std::strerror(errno);
         return false;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    const bool known = ::fstat(fd, &info) == 0;
+    isPipe = known && waitForWriter && S_ISFIFO(info.st_mode);
+    if (!isPipe && (!known || !S_ISREG(info.st_mode))) {
         reason = S_ISDIR(info.st_mode) ? "is a folder, not a file" : "is not a regular file";
         ::close(fd);
         return false;
@@ -35,6 +44,7 @@ bool OpenRegularFile(const std::string &path, QFile &file, std::string &reason)
     }
     return true;
 #else
+    Q_UNUSED(pipes);
     const QString name = QString::fromLocal8Bit(path.c_str());
     const QFileInfo info(name);
     if (info.exists() && !info.isFile()) {
@@ -48,4 +58,17 @@ bool OpenRegularFile(const std::string &path, QFile &file, std::string &reason)
     }
     return true;
 #endif
+}
+
+} // namespace
+
+bool OpenRegularFile(const std::string &path, QFile &file, std::string &reason)
+{
+    bool isPipe = false;
+    return Open(path, file, reason, false, isPipe);
+}
+
+bool OpenFileOrPipe(const std::string &path, QFile &file, std::string &reason, bool &isPipe)
+{
+    return Open(path, file, reason, true, isPipe);
 }

@@ -205,18 +205,24 @@ std::string CSettings::NextLine(WriteCursor &cursor) const
 int CSettings::LoadFile(const std::string &path, std::string *pSummary, std::string *pReason)
 {
     std::string reason;
-    const int result = LoadFileInto(path, pSummary, reason);
+    QFile file;
+    const int result = OpenRegularFile(path, file, reason) ? LoadFileInto(file, -1, pSummary, reason) : 1;
     if (pReason)
         *pReason = reason;
     return result;
 }
 
-int CSettings::LoadFileInto(const std::string &path, std::string *pSummary, std::string &reason)
+int CSettings::LoadFrom(QIODevice &in, int64_t maxBytes, std::string *pSummary, std::string *pReason)
 {
-    QFile file;
-    if (!OpenRegularFile(path, file, reason))
-        return 1;
+    std::string reason;
+    const int result = LoadFileInto(in, maxBytes, pSummary, reason);
+    if (pReason)
+        *pReason = reason;
+    return result;
+}
 
+int CSettings::LoadFileInto(QIODevice &in, int64_t maxBytes, std::string *pSummary, std::string &reason)
+{
     // Parsed into a copy and taken over only when the whole file was read: a load that fails
     // midway changes nothing. A cursor of its own: a device read paused while another page is
     // shown goes on where it was, into the bank it was reading.
@@ -238,7 +244,12 @@ int CSettings::LoadFileInto(const std::string &path, std::string *pSummary, std:
         line.clear();
         overlong = false;
     };
-    while ((got = file.read(buffer, sizeof buffer)) > 0) {
+    int64_t total = 0;
+    while ((got = in.read(buffer, sizeof buffer)) > 0) {
+        // A stream has no size to check first: one that goes on for ever is cut off here.
+        total += got;
+        if (maxBytes >= 0 && total > maxBytes)
+            return 3;
         for (qint64 i = 0; i < got; ++i) {
             const char c = buffer[i];
             if (c == '\r' || c == '\n') {
@@ -257,7 +268,7 @@ int CSettings::LoadFileInto(const std::string &path, std::string *pSummary, std:
         }
     }
     if (got < 0) {
-        reason = file.errorString().toStdString();
+        reason = in.errorString().toStdString();
         return 2;
     }
     // The last line counts even without a line end.

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <variant>
 
+class QIODevice;
+
 enum class SettingType : int32_t {
     String = 0,
     Integer = 1,
@@ -137,12 +139,17 @@ public:
     [[nodiscard]] int LoadFile(const std::string &path, std::string *pSummary = nullptr,
                                std::string *pReason = nullptr);
     [[nodiscard]] int SaveFile(const std::string &path) const;
+    // LoadFile's reading, from a device opened by the caller (standard input, a pipe). Past
+    // maxBytes (when not negative) it stops and returns 3; like a read that fails midway (2),
+    // that leaves both banks as they were.
+    [[nodiscard]] int LoadFrom(QIODevice &in, int64_t maxBytes, std::string *pSummary = nullptr,
+                               std::string *pReason = nullptr);
 
     // The whole settings text, lines ended by CR LF: the bytes SaveFile writes.
     std::string SettingsText() const;
 
 private:
-    int LoadFileInto(const std::string &path, std::string *pSummary, std::string &reason);
+    int LoadFileInto(QIODevice &in, int64_t maxBytes, std::string *pSummary, std::string &reason);
 
     int32_t m_nBank = 0;
     ParseCursor m_parse;

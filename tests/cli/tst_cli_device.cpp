@@ -329,6 +329,11 @@ private slots:
                                          << QStringList{"line 2: "};
         QTest::newRow("settings file missing") << QStringList{"write", "PTY", "/nonexistent/s.txt"} << false << 1
                                                << QStringList{"cannot open /nonexistent/s.txt"};
+        // diff's trouble is 2, the file checked before the port is opened.
+        QTest::newRow("diff, missing port") << QStringList{"diff", "--device", "/dev/rezar-no-such-port"} << false << 2
+                                            << QStringList{"rezar-cli: /dev/rezar-no-such-port: no such port\n"};
+        QTest::newRow("diff, file missing") << QStringList{"diff", "--device", "PTY", "/nonexistent/s.txt"} << false << 2
+                                            << QStringList{"cannot open /nonexistent/s.txt"};
         QTest::newRow("read without port") << QStringList{"read"} << false << 2 << QStringList{"read needs PORT"};
         QTest::newRow("flash without file") << QStringList{"flash", "PTY"} << false << 2
                                             << QStringList{"flash needs PORT and FIRMWARE"};

@@ -11,13 +11,16 @@ struct Run {
     QByteArray out, err;
 };
 
-// Runs rezar-cli; stdout goes to `stdoutFile` when one is given (such as /dev/full).
-Run Cli(const QStringList &args, const QString &stdoutFile = QString())
+// Runs rezar-cli with `input` on its stdin; stdout goes to `stdoutFile` when one is given (such
+// as /dev/full).
+Run Cli(const QStringList &args, const QString &stdoutFile = QString(), const QByteArray &input = {})
 {
     QProcess p;
     if (!stdoutFile.isEmpty())
         p.setStandardOutputFile(stdoutFile);
     p.start(REZAR_BUILD_DIR "/rezar-cli", args);
+    p.write(input);
+    p.closeWriteChannel();
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
@@ -91,18 +94,69 @@ private slots:
         QCOMPARE(r.out, expected);
     }
 
+    // diff exits as diff(1) does: 0 the same, 1 different, 2 trouble; "-" is standard input.
+    void diff_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        const QByteArray a = "BANK 1\r\nMYCALL K1ABC\r\nALIAS2 WIDE\r\n";
+        const QByteArray b = "BANK 1\r\nMYCALL K1ABC\r\nBANK 0\r\nTXD 7\r\n";
+        const QByteArray aDefaults = "1\talias2\tWIDE\t%\n1\tmycall\tK1ABC\tNOCALL\n";
+        const QByteArray aB = "0\ttxd\t30\t7\n1\talias2\tWIDE\t%\n";
+        QTest::newRow("A, defaults") << QStringList{"diff", "A"} << QByteArray() << 1 << aDefaults;
+        QTest::newRow("A, B") << QStringList{"diff", "A", "B"} << QByteArray() << 1 << aB;
+        QTest::newRow("A, A") << QStringList{"diff", "A", "A"} << QByteArray() << 0 << QByteArray();
+        QTest::newRow("-, B") << QStringList{"diff", "-", "B"} << a << 1 << aB;
+        QTest::newRow("A, -") << QStringList{"diff", "A", "-"} << b << 1 << aB;
+        QTest::newRow("B missing") << QStringList{"diff", "A", "/nonexistent/b.txt"} << QByteArray() << 2 << QByteArray();
+        QTest::newRow("two -") << QStringList{"diff", "-", "-"} << a << 2 << QByteArray();
+        QTest::newRow("--device elsewhere") << QStringList{"load", "A", "--device", "COM1"} << QByteArray() << 2 << QByteArray();
+        QTest::newRow("--no-history, no --device") << QStringList{"diff", "A", "--no-history"} << QByteArray() << 2
+                                                   << QByteArray();
+    }
     void diff()
     {
-        const QString a = Write("da.txt", "BANK 1\r\nMYCALL K1ABC\r\nALIAS2 WIDE\r\n");
-        const QString b = Write("db.txt", "BANK 1\r\nMYCALL K1ABC\r\nBANK 0\r\nTXD 7\r\n");
-        Run r = Cli({"diff", a});
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, QByteArray("1\talias2\tWIDE\t%\n1\tmycall\tK1ABC\tNOCALL\n"));
-        r = Cli({"diff", a, b});
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, QByteArray("0\ttxd\t30\t7\n1\talias2\tWIDE\t%\n"));
-        r = Cli({"diff", a, a});
-        QCOMPARE(r.out, QByteArray());
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        args.replaceInStrings(QRegularExpression("^A$"), Write("da.txt", "BANK 1\r\nMYCALL K1ABC\r\nALIAS2 WIDE\r\n"));
+        args.replaceInStrings(QRegularExpression("^B$"), Write("db.txt", "BANK 1\r\nMYCALL K1ABC\r\nBANK 0\r\nTXD 7\r\n"));
+        const Run r = Cli(args, {}, input);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.err.isEmpty(), exitCode != 2);  // trouble says why, on one line
+        QVERIFY2(r.err.count('\n') <= 1, r.err);
+    }
+
+    // "-" is standard input, read up to 16 MiB: a stream has no size to check first.
+    void loadFromStandardInput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("err");
+        const QByteArray txd = "TXD 7\r\n";
+        const QByteArray bound = QByteArray(16 * 1024 * 1024 - txd.size(), '\n') + txd;
+        QTest::newRow("load -") << QStringList{"load", "-"} << txd << 0 << QByteArray("-: DONE : 0 ignored, 1 parsed, 1 changed\n");
+        QTest::newRow("16 MiB") << QStringList{"load", "-"} << bound << 0 << QByteArray("-: DONE : 0 ignored, 1 parsed, 1 changed\n");
+        QTest::newRow("16 MiB and a byte") << QStringList{"load", "-"} << "\n" + bound << 1
+                                           << QByteArray("rezar-cli: cannot read standard input: more than 16 MiB, no settings text\n");
+        QTest::newRow("twice") << QStringList{"load", "-", "-"} << txd << 2
+                               << QByteArray("rezar-cli: only one - can read standard input (see rezar-cli --help)\n");
+    }
+    void loadFromStandardInput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, err);
+        const Run r = Cli(args, {}, input);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(r.err.endsWith(err), r.err);
+        QCOMPARE(r.out.contains("\nTXD 7\r\n"), exitCode == 0);
     }
 
     // keys selects as the window's search does (key, label, help or default, case ignored).
@@ -213,13 +267,13 @@ private slots:
         QTest::newRow("defaults arg") << QStringList{"defaults", "x"} << 2 << QByteArray("no arguments");
         QTest::newRow("bad timeout") << QStringList{"--timeout", "soon", "defaults"} << 2 << QByteArray("--timeout");
         QTest::newRow("missing file") << QStringList{"load", "/nonexistent/x.txt"} << 1 << QByteArray("/nonexistent/x.txt");
-        QTest::newRow("diff missing") << QStringList{"diff", "/nonexistent/y.txt"} << 1 << QByteArray("/nonexistent/y.txt");
+        QTest::newRow("diff missing") << QStringList{"diff", "/nonexistent/y.txt"} << 2 << QByteArray("/nonexistent/y.txt");
         QTest::newRow("load a folder") << QStringList{"load", "/tmp"} << 1
                                        << QByteArray("rezar-cli: cannot open /tmp: is a folder, not a file\n");
 #ifdef Q_OS_UNIX
         QTest::newRow("load a device") << QStringList{"load", "/dev/zero"} << 1
                                        << QByteArray("rezar-cli: cannot open /dev/zero: is not a regular file\n");
-        QTest::newRow("diff a device") << QStringList{"diff", "/dev/null"} << 1
+        QTest::newRow("diff a device") << QStringList{"diff", "/dev/null"} << 2
                                        << QByteArray("rezar-cli: cannot open /dev/null: is not a regular file\n");
 #endif
         QTest::newRow("partial not read") << QStringList{"--partial", "load", "x"} << 2
@@ -227,7 +281,7 @@ private slots:
         QTest::newRow("verify not write") << QStringList{"read", "COM1", "--verify"} << 2
                                           << QByteArray("--verify belongs to write");
         QTest::newRow("no history for flash") << QStringList{"flash", "COM1", "fw", "--no-history"} << 2
-                                              << QByteArray("--no-history belongs to read and write");
+                                              << QByteArray("--no-history belongs to read, write and diff --device");
         QTest::newRow("history takes nothing") << QStringList{"history", "x"} << 2
                                                << QByteArray("history takes no arguments");
         QTest::newRow("keys two texts") << QStringList{"keys", "a", "b"} << 2 << QByteArray("keys takes at most one TEXT");
@@ -249,18 +303,24 @@ private slots:
         QVERIFY(r.out.isEmpty());
     }
 
-    // A FIFO nobody writes to is refused at once, not waited on.
-    void loadOfAFifoFailsAtOnce()
+    // A FIFO named on the command line is read as asked, once its writer comes (the window
+    // refuses one: tst_settingstext).
+    void loadReadsAFifo()
     {
 #ifndef Q_OS_UNIX
         QSKIP("FIFOs are POSIX");
 #else
         const QString fifo = m_dir.filePath("fifo");
         QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-        const Run r = Cli({"load", fifo});
-        QCOMPARE(r.exitCode, 1);
-        QCOMPARE(r.err, "rezar-cli: cannot open " + fifo.toLocal8Bit() + ": is not a regular file\n");
-        QVERIFY(r.out.isEmpty());
+        QProcess cli;
+        cli.start(REZAR_BUILD_DIR "/rezar-cli", {"diff", fifo});
+        QFile writer(fifo);
+        QVERIFY(writer.open(QIODevice::WriteOnly));  // waits for the reader
+        writer.write("TXD 7\r\n");
+        writer.close();
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 1);
+        QCOMPARE(cli.readAllStandardOutput(), QByteArray("0\ttxd\t7\t30\n"));
 #endif
     }
 
@@ -279,24 +339,28 @@ private slots:
     void fullOutputFails_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("defaults") << QStringList{"defaults"};
-        QTest::newRow("load") << QStringList{"load", "FILE"};
-        QTest::newRow("diff") << QStringList{"diff", "FILE"};
-        QTest::newRow("keys") << QStringList{"keys"};
-        QTest::newRow("changed") << QStringList{"changed", "FILE"};
+        QTest::addColumn<int>("failed");
+        QTest::addColumn<int>("done");
+        QTest::newRow("defaults") << QStringList{"defaults"} << 1 << 0;
+        QTest::newRow("load") << QStringList{"load", "FILE"} << 1 << 0;
+        QTest::newRow("diff") << QStringList{"diff", "FILE"} << 2 << 1;  // trouble; they differ
+        QTest::newRow("keys") << QStringList{"keys"} << 1 << 0;
+        QTest::newRow("changed") << QStringList{"changed", "FILE"} << 1 << 0;
     }
     void fullOutputFails()
     {
         QFETCH(QStringList, args);
+        QFETCH(int, failed);
+        QFETCH(int, done);
         if (!QFileInfo::exists("/dev/full"))
             QSKIP("no /dev/full");
         args.replaceInStrings("FILE", Write("full.txt", "BANK 1\r\nTXD 9\r\n"));
         const Run r = Cli(args, "/dev/full");
-        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.exitCode, failed);
         QVERIFY2(r.err.endsWith("rezar-cli: cannot write standard output: No space left on device\n"), r.err);
         // The same command to a file that takes it succeeds.
         const Run good = Cli(args, m_dir.filePath("out.txt"));
-        QCOMPARE(good.exitCode, 0);
+        QCOMPARE(good.exitCode, done);
     }
 
     void historyOfNothing()

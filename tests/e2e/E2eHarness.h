@@ -16,14 +16,16 @@ inline QString TestDataHome()
     return home.path();
 }
 
-// Runs rezar-cli to its end (killed after `ms`).
-inline CliRun RunCli(const QStringList &args, int ms = 60000)
+// Runs rezar-cli to its end (killed after `ms`), with `input` on its stdin.
+inline CliRun RunCli(const QStringList &args, int ms = 60000, const QByteArray &input = {})
 {
     QProcess cli;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", TestDataHome());
     cli.setProcessEnvironment(env);
     cli.start(REZAR_BUILD_DIR "/rezar-cli", args);
+    cli.write(input);
+    cli.closeWriteChannel();
     if (!cli.waitForFinished(ms)) {
         cli.kill();
         cli.waitForFinished(5000);

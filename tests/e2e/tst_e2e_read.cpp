@@ -30,7 +30,53 @@ private slots:
         r = RunCli({"read", port});
         QVERIFY2(r.exitCode == 0, r.err);
         QCOMPARE(r.out, expected);
-        QCOMPARE(sim.Log().count("power on"), 2);
+        // "-o -" is standard output too, the messages staying on stderr.
+        const CliRun dash = RunCli({"read", port, "-o", "-"});
+        QVERIFY2(dash.exitCode == 0, dash.err);
+        QCOMPARE(dash.out, expected);
+        QCOMPARE(dash.err, r.err);
+        QCOMPARE(sim.Log().count("power on"), 3);
+    }
+
+    // diff --device: the device's banks, read as read reads them (and kept in the history),
+    // against a file or the defaults, with diff's output and exit status.
+    void diffWithTheDevice_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<int>("kept");
+        const QStringList sim{"--settings", "FILE"};
+        QTest::newRow("same as the file") << sim << QStringList{"FILE"} << QByteArray() << 0 << QByteArray() << 1;
+        QTest::newRow("the defaults") << sim << QStringList() << QByteArray() << 1 << QByteArray("0\ttxd\t45\t30\n") << 1;
+        QTest::newRow("stdin") << sim << QStringList{"-"} << QByteArray("TXD 46\r\n") << 1
+                               << QByteArray("0\ttxd\t45\t46\n") << 1;
+        QTest::newRow("--no-history") << sim << QStringList{"FILE", "--no-history"} << QByteArray() << 0 << QByteArray() << 0;
+        QTest::newRow("listing ended early") << sim + QStringList{"--pause-after", "50"} << QStringList{"FILE"} << QByteArray()
+                                             << 2 << QByteArray() << 0;
+    }
+    void diffWithTheDevice()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(int, kept);
+        const QString file = File("device.txt", "TXD 45\r\n");
+        const QDir history(TestDataHome() + "/Quillwren/rezar-config/history");
+        const qsizetype before = history.entryList(QDir::Files).size();
+        CSimProcess sim;
+        QString port;
+        QVERIFY(StartSim(sim, m_dir, simArgs.replaceInStrings("FILE", file), port));
+        const CliRun r = RunCli(QStringList{"diff", "--device", port} + args.replaceInStrings("FILE", file), 60000, input);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.out, out);
+        QVERIFY2(r.err.contains("Read Complete\nDONE : 0 ignored, "), r.err);
+        QCOMPARE(r.err.endsWith("nothing compared\n"), exitCode == 2);
+        QCOMPARE(history.entryList(QDir::Files).size(), before + kept);
     }
 
     void noiseBetweenTheLinesIsIgnored()

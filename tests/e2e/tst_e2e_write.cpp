@@ -12,12 +12,15 @@ private slots:
     void writeMakesTheBanksEqualToTheFile_data()
     {
         QTest::addColumn<bool>("verify");
-        QTest::newRow("write") << false;
-        QTest::newRow("--verify") << true;
+        QTest::addColumn<bool>("fromStdin");
+        QTest::newRow("write") << false << false;
+        QTest::newRow("--verify") << true << false;
+        QTest::newRow("write PORT -") << false << true;
     }
     void writeMakesTheBanksEqualToTheFile()
     {
         QFETCH(bool, verify);
+        QFETCH(bool, fromStdin);
         // The sim starts from other values; the tool writes the defaults with the file over them.
         const QString before = WriteFile(m_dir.filePath("before.txt"), "BANK 1\r\nMYCALL SIMCALL\r\nTXD 99\r\n");
         const QByteArray file = kOddSettings + "BANK 0\r\nALIAS2 WIDE2-2\r\nBANK 1\r\nLEDS FALSE\r\n";
@@ -28,7 +31,9 @@ private slots:
         CSimProcess sim;
         QString port;
         QVERIFY(StartSim(sim, m_dir, {"--settings", before, "--dump", dump}, port));
-        const CliRun r = RunCli(verify ? QStringList{"write", port, path, "--verify"} : QStringList{"write", port, path});
+        const QString named = fromStdin ? "-" : path;
+        const CliRun r = RunCli(verify ? QStringList{"write", port, named, "--verify"} : QStringList{"write", port, named},
+                                60000, fromStdin ? file : QByteArray());
         QVERIFY2(r.exitCode == 0, r.err);
         QVERIFY2(r.err.contains("Write Complete\n"), r.err);
         // The read-back agrees, and says so; a plain write ends with the device's last word.

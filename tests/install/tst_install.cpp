@@ -385,6 +385,8 @@ private slots:
         QTest::newRow("changed takes one") << QStringList{cli, "changed", "a", ""} << none;
         QTest::newRow("help's key") << QStringList{cli, "help", "m"} << QStringList{"mtxd", "mycall"};
         QTest::newRow("keys' text") << QStringList{cli, "keys", ""} << none;
+        QTest::newRow("diff's device") << QStringList{cli, "diff", "--device", "CO"} << QStringList{"COM1", "COM2"};
+        QTest::newRow("diff --device takes one") << QStringList{cli, "diff", "--device", "COM1", "a", ""} << none;
         QTest::newRow("ports takes none") << QStringList{cli, "ports", ""} << none;
         QTest::newRow("-o file") << QStringList{cli, "read", "COM1", "-o", "mi"} << QStringList{"mine.txt"};
         QTest::newRow("trace file") << QStringList{cli, "--trace", ""} << files;
@@ -411,7 +413,7 @@ private slots:
         QCOMPARE(Complete({"rezar-cli", ""}), HelpCommands(help.out));
         QStringList options = Options(HelpSection(help.out, "Options:"), true).values();
         options.sort();
-        QCOMPARE(options.size(), 9);
+        QCOMPARE(options.size(), 10);
         QCOMPARE(Complete({"rezar-cli", "-"}), options);
     }
 
