@@ -99,8 +99,10 @@ void FillDifferenceTable(QTableWidget *table, const std::vector<SettingDifferenc
     table->resizeColumnsToContents();
     // A very long value must not push the other columns out of sight.
     const int widest = table->fontMetrics().averageCharWidth() * 24;
-    for (int column : {kMine, kOther})
-        table->setColumnWidth(column, std::min(table->columnWidth(column), widest));
+    table->setColumnWidth(kMine, std::min(table->columnWidth(kMine), widest));
+    // Sizing to the contents took the last column's stretch: it fills the rest again.
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->horizontalHeader()->setStretchLastSection(true);
 }
 
 CCompareDialog::CCompareDialog(CSettings &window, std::vector<CompareSource> sources, int first, QWidget *parent)
@@ -186,10 +188,9 @@ void CCompareDialog::OnSourceChosen(int index)
     m_nSource = index;
     m_cboSource->setCurrentIndex(index);
     m_other = other;
-    m_table->setHorizontalHeaderItem(kMine, new QTableWidgetItem(source.mineHeader.isEmpty() ? tr("This window")
-                                                                                             : source.mineHeader));
-    m_table->setHorizontalHeaderItem(kOther, new QTableWidgetItem(source.otherHeader.isEmpty() ? tr("Other")
-                                                                                               : source.otherHeader));
+    m_strNote = error;
+    m_table->horizontalHeaderItem(kMine)->setText(source.mineHeader.isEmpty() ? tr("This window") : source.mineHeader);
+    m_table->horizontalHeaderItem(kOther)->setText(source.otherHeader.isEmpty() ? tr("Other") : source.otherHeader);
     Refresh();
 }
 
@@ -202,9 +203,10 @@ void CCompareDialog::Refresh()
         FillDifferenceTable(m_table, m_differences, true);
     }
     const int count = int(m_differences.size());
-    m_lblSummary->setText(count == 0   ? tr("No differences")
-                          : count == 1 ? tr("1 setting differs")
-                                       : tr("%1 settings differ").arg(count));
+    const QString summary = count == 0   ? tr("No differences")
+                            : count == 1 ? tr("1 setting differs")
+                                         : tr("%1 settings differ").arg(count);
+    m_lblSummary->setText(m_strNote.isEmpty() ? summary : tr("%1 (%2)").arg(summary, m_strNote));
     m_pTake->setEnabled(false);
     m_pOpen->setEnabled(count > 0);
     if (count > 0)

@@ -34,9 +34,10 @@ std::vector<SettingDifference> SettingDifferences(const CSettings &mine, const C
 // Something to compare the window with, as the chooser lists it.
 struct CompareSource {
     QString caption;
-    // Fills `other` (and, for a source that brings both sides, `mine`); false with *error set
-    // when it cannot. May ask the user (a file dialog): false with an empty error is a Cancel.
-    std::function<bool(CSettings &other, QString *error)> load;
+    // Fills `other`; false with *note saying why when it cannot. May ask the user (a file
+    // dialog): false with an empty note is a Cancel. On success *note may name what was
+    // loaded (a file's path), for the summary line.
+    std::function<bool(CSettings &other, QString *note)> load;
     // Both sides of their own (what a read changed): the window is not one of them.
     std::shared_ptr<const CSettings> mine;
     QString mineHeader;
@@ -69,6 +70,7 @@ private:
     CSettings &m_window;
     std::vector<CompareSource> m_sources;
     int m_nSource = -1;
+    QString m_strNote;
     CSettings m_other;
     std::vector<SettingDifference> m_differences;
     QPushButton *m_pTake = nullptr;

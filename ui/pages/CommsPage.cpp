@@ -500,6 +500,7 @@ std::vector<CompareSource> CCommsPage::CompareSources(bool readBack)
                                         + FromSystem(reason);
                                return false;
                            }
+                           *error = chosen;
                            return true;
                        },
                        nullptr, QString(), tr("File")});
