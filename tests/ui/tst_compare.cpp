@@ -68,6 +68,17 @@ class TestCompare : public QObject {
         QTest::keyClick(f.sheet.get(), Qt::Key_D, Qt::ControlModifier);
     }
 
+    // Read Config against a scripted device listing `device`, to its end.
+    static void Read(SheetFixture &f, FakeSerialLine &line, const CSettings &device)
+    {
+        CCommsPage *page = f.Page<CCommsPage>();
+        line.Script({"Press ESC 3 times to enter\r\n", "Options Menu\r\n", device.SettingsText()});
+        SheetFixture::Click(f.Find<QPushButton>("readConfigButton"));
+        for (int poll = 0; poll < 20 && page->Link().IsRunning(); ++poll)
+            page->OnPollTimer();
+        QCOMPARE(f.Find<QLabel>("statusLine")->text(), QString("Read Complete"));
+    }
+
 private slots:
     void init() { folders.Renew(); }
 
@@ -161,6 +172,34 @@ private slots:
         QCOMPARE(f.settings.m_bank0.txd, 31);
     }
 
+    // After a read the debug line keeps its summary, and Compare… offers what the read changed:
+    // the window before it against after.
+    void whatTheReadChanged()
+    {
+        auto line = std::make_shared<FakeSerialLine>();
+        SheetFixture f(SheetFixture::Remembered::Forget, CommsOptions{"COM2", FakePorts(line)});
+        QVERIFY(f.GoTo("Comms"));
+        CSettings device;
+        Give(device, dir.filePath("device.txt"), "MYCALL K1DEV\r\nBANK 1\r\nGALT 5\r\n");
+        Read(f, *line, device);
+        QCOMPARE(f.Find<QLabel>("statusDebugLine")->text(), QString("DONE : 0 ignored, 198 parsed, 2 changed"));
+        Give(f, dir.filePath("window.txt"), "TXD 9\r\n");  // changed since: not the read's doing
+
+        QStringList rows;
+        QString headers;
+        const ModalAnswer<CCompareDialog> answer([&](CCompareDialog *dialog) {
+            SheetFixture::Pick(dialog->m_cboSource, dialog->m_cboSource->findText("What the last read changed"));
+            rows = Rows(dialog->m_table);
+            headers = dialog->m_table->horizontalHeaderItem(4)->text() + " / "
+                      + dialog->m_table->horizontalHeaderItem(5)->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        SheetFixture::Click(f.Find<QPushButton>("compareButton"));
+        QVERIFY(answer.Seen());
+        QCOMPARE(rows, (QStringList{"0 mycall K1DEV NOCALL", "1 galt 5 1000"}));
+        QCOMPARE(headers, QString("After the read / Before the read"));
+    }
+
     // Before a write, what will change on the device: against this run's read of the port, its
     // newest history entry, or nothing known. Cancel sends nothing.
     void writeSummary_data()
@@ -211,11 +250,7 @@ private slots:
         QVERIFY(f.GoTo("Comms"));
         if (readFirst) {
             Give(device, dir.filePath("device.txt"), "MYCALL K1DEV\r\n");
-            line->Script({"Press ESC 3 times to enter\r\n", "Options Menu\r\n", device.SettingsText()});
-            SheetFixture::Click(f.Find<QPushButton>("readConfigButton"));
-            for (int poll = 0; poll < 20 && page->Link().IsRunning(); ++poll)
-                page->OnPollTimer();
-            QCOMPARE(f.Find<QLabel>("statusLine")->text(), QString("Read Complete"));
+            Read(f, *line, device);
         }
         Give(f, dir.filePath("window.txt"), window);
         const size_t opens = line->opens.size();
