@@ -376,6 +376,8 @@ void CCommsPage::OnReadConfig()
         return;
     m_pBeforeRead = std::make_unique<CSettings>(m_settings);
     m_pAfterRead.reset();
+    // A write cut off by this read leaves no verify behind.
+    m_bVerifying = false;
     m_driver.StartRead(PortText());
     Started();
 }
@@ -539,6 +541,7 @@ void CCommsPage::OnReloadFirmware()
     // Nothing reaches the port before the user has seen what is about to be erased and loaded.
     if (!m_fnConfirmFirmware(QFileInfo(chosen).fileName(), image.size, m_cboPort->currentText()))
         return;
+    m_bVerifying = false;
     m_driver.StartFirmware(PortText(), path);
     Started();
 }
