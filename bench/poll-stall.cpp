@@ -114,6 +114,7 @@ int main(int argc, char *argv[])
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
     auto *page = sheet.findChild<CCommsPage *>();
     page->m_fnChooseFile = [&](const CCommsPage::FileDialogRequest &) { return firmware; };
+    page->m_fnConfirmWrite = [](const QString &, const auto &, bool *) { return true; };
     auto *combo = sheet.findChild<QComboBox *>("portCombo");
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), port);

@@ -127,6 +127,169 @@
         <source>Saved %1</source>
         <translation>%1 gespeichert</translation>
     </message>
+    <message>
+        <source>The device holds 1 setting otherwise than written</source>
+        <translation>Das Gerät hält 1 Einstellung anders als geschrieben</translation>
+    </message>
+    <message>
+        <source>The device holds %1 settings otherwise than written</source>
+        <translation>Das Gerät hält %1 Einstellungen anders als geschrieben</translation>
+    </message>
+    <message>
+        <source>; %1 of %2 settings were not read back</source>
+        <translation>; %1 von %2 Einstellungen wurden nicht zurückgelesen</translation>
+    </message>
+    <message>
+        <source>compared with the read of %1 from %2, kept in the history</source>
+        <translation>verglichen mit dem Lesen von %2 um %1, aus dem Verlauf</translation>
+    </message>
+    <message>
+        <source>compared with the write of %1 to %2, kept in the history</source>
+        <translation>verglichen mit dem Schreiben auf %2 um %1, aus dem Verlauf</translation>
+    </message>
+    <message>
+        <source>compared with the read of %1 from %2</source>
+        <translation>verglichen mit dem Lesen von %2 um %1</translation>
+    </message>
+    <message>
+        <source>compared with the write of %1 to %2</source>
+        <translation>verglichen mit dem Schreiben auf %2 um %1</translation>
+    </message>
+    <message>
+        <source>Nothing will change on the device (%1): the write may still go ahead.</source>
+        <translation>Auf dem Gerät ändert sich nichts (%1): geschrieben werden kann trotzdem.</translation>
+    </message>
+    <message>
+        <source>1 setting will change on the device (%1)</source>
+        <translation>1 Einstellung ändert sich auf dem Gerät (%1)</translation>
+    </message>
+    <message>
+        <source>%1 settings will change on the device (%2)</source>
+        <translation>%1 Einstellungen ändern sich auf dem Gerät (%2)</translation>
+    </message>
+    <message>
+        <source>The device&apos;s current settings are unknown: read them first to see what will change</source>
+        <translation>Die aktuellen Einstellungen des Geräts sind unbekannt: zuerst lesen, um zu sehen, was sich ändert</translation>
+    </message>
+    <message>
+        <source>What the device read back after the write</source>
+        <translation>Was das Gerät nach dem Schreiben zurückgab</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Zurückgelesen</translation>
+    </message>
+    <message>
+        <source>The device on %1 (%2)</source>
+        <translation>Das Gerät an %1 (%2)</translation>
+    </message>
+    <message>
+        <source>On the device</source>
+        <translation>Auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>What the last read changed</source>
+        <translation>Was das letzte Lesen geändert hat</translation>
+    </message>
+    <message>
+        <source>After the read</source>
+        <translation>Nach dem Lesen</translation>
+    </message>
+    <message>
+        <source>Before the read</source>
+        <translation>Vor dem Lesen</translation>
+    </message>
+    <message>
+        <source>The defaults</source>
+        <translation>Die Vorgaben</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>A settings file…</source>
+        <translation>Eine Einstellungsdatei…</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>History: %1 %2 %3 %4</source>
+        <translation>Verlauf: %1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>read from</source>
+        <translation>gelesen von</translation>
+    </message>
+    <message>
+        <source>written to</source>
+        <translation>geschrieben auf</translation>
+    </message>
+    <message>
+        <source>In the history</source>
+        <translation>Im Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Compare Settings</source>
+        <translation>Einstellungen vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Vergleichen &amp;mit:</translation>
+    </message>
+    <message>
+        <source>This window</source>
+        <translation>Dieses Fenster</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Take selected</source>
+        <translation>Ausgewählte &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>No differences</source>
+        <translation>Keine Unterschiede</translation>
+    </message>
+    <message>
+        <source>1 setting differs</source>
+        <translation>1 Einstellung weicht ab</translation>
+    </message>
+    <message>
+        <source>%1 settings differ</source>
+        <translation>%1 Einstellungen weichen ab</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>CSettingFinder</name>
@@ -219,6 +382,29 @@
     <message>
         <source>C&amp;opy To Bank %1</source>
         <translation>In Bank %1 k&amp;opieren</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteSummary</name>
+    <message>
+        <source>Write Config</source>
+        <translation>Konfiguration schreiben</translation>
+    </message>
+    <message>
+        <source>Now on the device</source>
+        <translation>Jetzt auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Nach dem Schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t show this before writing</source>
+        <translation>Vor dem Schreiben &amp;nicht mehr zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
     </message>
 </context>
 <context>
@@ -590,6 +776,14 @@ Vorgabe, Seite, Beschriftung, Einheit und Hilfe</translation>
     <message>
         <source>&amp;Save Settings</source>
         <translation>Einstellungen spe&amp;ichern</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after writing</source>
+        <translation>&amp;Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>C&amp;ompare…</source>
+        <translation>&amp;Vergleichen…</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "SettingFinder.h"
 #include "TelemetryPage.h"
 
+#include "CompareDialog.h"
 #include "SettingHelp.h"
 #include "Settings.h"
 
@@ -22,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <QSettings>
@@ -112,6 +114,9 @@ CSheet::CSheet(CSettings &settings, const CommsOptions &comms)
         return ConfirmDiscard(action);
     };
     m_pCommsPage->m_fnSettingsSettled = [this] { SettleSettings(); };
+    m_pCommsPage->m_fnCompare = [this](bool readBack) { OpenCompare(readBack); };
+    auto *compare = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    connect(compare, &QShortcut::activated, this, [this] { OpenCompare(); });
     RestoreRemembered();
 }
 
@@ -286,6 +291,23 @@ bool CSheet::ShowSetting(std::string_view key)
         marker->deleteLater();
     });
     return true;
+}
+
+void CSheet::OpenCompare(bool readBack)
+{
+    CPropertyPage *shown = GetActivePage();
+    if (shown)
+        shown->DoDataExchange(true);
+    // The sources read the port box, which exists once the Comms page was attached.
+    m_pCommsPage->EnsureAttached();
+    CCompareDialog dialog(m_settings, m_pCommsPage->CompareSources(readBack), 0, this);
+    dialog.exec();
+    // Taken values show at once on the shown page; the others load theirs when visited.
+    if (dialog.Took() && shown)
+        shown->OnSetActive();
+    // The page of a bank-1 row shows the bank the window shows: the bank label says which.
+    if (!dialog.OpenedKey().empty())
+        ShowSetting(dialog.OpenedKey());
 }
 
 void CSheet::RestoreRemembered()

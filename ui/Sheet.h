@@ -48,6 +48,10 @@ public:
     // the eye finds it. Changes no value and not the bank. False for a key no page shows.
     bool ShowSetting(std::string_view key);
 
+    // The Compare dialog on the window's settings (the shown page's controls stored first);
+    // on the verify's read-back when `readBack`. An opened row shows its setting's page.
+    void OpenCompare(bool readBack = false);
+
     // Closes as the Close button does: only when CanClose() allows it. The window's close
     // button and Esc come here too.
     void reject() override;

@@ -1,7 +1,7 @@
 # The window: page helpers and conversions, the sheet and its page protocol, the Comms page,
 # and the look of every tab.
 foreach(suite pagehelpers sheet comms_page sheet_look sheet_input sheet_closing sheet_keys sheet_fit
-    sheet_search)
+    sheet_search compare)
   rezar_add_test(tst_${suite}
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_${suite}.cpp
     LIBS rezar_ui LABELS ui)
@@ -21,6 +21,11 @@ set_property(TEST tst_sheet_look APPEND PROPERTY ENVIRONMENT
 # The Comms page's device operations, remembered choices and hooks against a scripted port.
 rezar_add_test(tst_comms_ops SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_comms_ops.cpp
   LIBS rezar_ui LABELS ui)
+
+# The Compare dialog and the write summary on a small screen.
+add_test(NAME tst_compare_800x480 COMMAND tst_compare)
+set_tests_properties(tst_compare_800x480 PROPERTIES LABELS ui TIMEOUT 120 ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-800x480.json")
 
 # The same fit on an 800x480 screen, and at scale 2 on a 1280x1024 one (640x512 to lay out in).
 add_test(NAME tst_sheet_fit_800x480 COMMAND tst_sheet_fit)

@@ -799,10 +799,10 @@ private slots:
         auto *label = f->Find<QLabel>("portLabel");
         QCOMPARE(label->buddy(), port);
         take(label->text());
-        QCOMPARE(keys.size(), size_t(6));
+        QCOMPARE(keys.size(), size_t(8));
         captions.sort();
-        QCOMPARE(captions, (QStringList{"COM Port", "Load Settings", "Re-Load Firmware", "Read Config",
-                                        "Save Settings", "Write Config"}));
+        QCOMPARE(captions, (QStringList{"COM Port", "Compare\u2026", "Load Settings", "Re-Load Firmware", "Read Config",
+                                        "Save Settings", "Verify after writing", "Write Config"}));
 
         f->sheet->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f->sheet.get()));

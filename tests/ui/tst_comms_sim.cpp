@@ -7,9 +7,12 @@
 #include "sim/SimHarness.h"
 #include "tst_comms_support.h"
 
+#include "CompareDialog.h"
 #include "History.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -208,6 +211,40 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ReadFile(received), firmware, 5000);
         QCOMPARE(settled, 2);
         QCOMPARE(ListHistory().size(), size_t(2));
+    }
+
+    // Verify after writing: the device cuts a menu line beyond its bound, so it keeps another
+    // BTEXT than the window wrote. The status says so instead of "Write Complete", the Compare
+    // dialog shows the difference, and the window's settings stay unsaved.
+    void verifyShowsWhatTheDeviceKeptOtherwise()
+    {
+        QTemporaryDir dir;
+        const QString port = dir.filePath("rezar-port");
+        CSimProcess sim;
+        QVERIFY(sim.Start({"--fast", "--link", port}));
+        SheetFixture f;
+        QVERIFY(f.GoTo("Comms"));
+        SheetFixture::Type(f.Find<QComboBox>("portCombo")->lineEdit(), port);
+        SheetFixture::Click(f.Find<QCheckBox>("verifyCheck"));
+        QVERIFY(RememberedStore()->value("comms/verifyAfterWriting").toBool());
+        const std::string written(5000, 'x');
+        f.settings.m_bank1.btext = written;
+
+        QStringList rows;
+        const ModalAnswer<CCompareDialog> shown([&](CCompareDialog *dialog) {
+            const QTableWidget *table = dialog->m_table;
+            for (int row = 0; row < table->rowCount(); ++row)
+                rows << table->item(row, 0)->text() + ' ' + table->item(row, 3)->text() + ' '
+                            + QString::number(table->item(row, 5)->text().size());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        SheetFixture::Click(f.Find<QPushButton>("writeConfigButton"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.Find<QLabel>("statusLine")->text(),
+                                  QString("The device holds 1 setting otherwise than written"), 60000);
+        QTRY_VERIFY(shown.Seen());
+        QCOMPARE(rows, QStringList{"1 btext " + QString::number(4096 - 6)});
+        QCOMPARE(f.settings.m_bank1.btext, written);
+        QVERIFY(f.sheet->HasUnsavedChanges());
     }
 };
 

@@ -10,6 +10,7 @@
 #include "Settings.h"
 #include "TraceSerialPort.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -42,6 +43,20 @@ const char kPortKey[] = "comms/port";
 const char kFirmwareFolderKey[] = "folders/firmware";
 const char kLoadFolderKey[] = "folders/loadSettings";
 const char kSaveFolderKey[] = "folders/saveSettings";
+const char kVerifyKey[] = "comms/verifyAfterWriting";
+const char kNoWriteSummaryKey[] = "comms/noWriteSummary";
+
+bool RememberedFlag(const char *key)
+{
+    const QSettings store(kOrganisation, kApplication);
+    return store.value(key, false).toBool();
+}
+
+void RememberFlag(const char *key, bool value)
+{
+    QSettings store(kOrganisation, kApplication);
+    store.setValue(key, value);
+}
 
 // A store that cannot be read gives the defaults, and one that cannot be written keeps the
 // values for this run only: neither stops the page.
@@ -106,6 +121,9 @@ CCommsPage::CCommsPage(CSettings &settings, CDeviceLink &link, const CommsOption
     m_fnConfirmFirmware = [this](const QString &fileName, qint64 size, const QString &port) {
         return AskFirmwareLoad(this, fileName, size, port);
     };
+    m_fnConfirmWrite = [this](const QString &text, const std::vector<SettingDifference> &changes, bool *dontShow) {
+        return AskWrite(this, text, changes, dontShow);
+    };
     m_ui->progressBar->hide();
 #ifdef Q_OS_WIN
     // COM names are the system's own there: there is nothing to resolve.
@@ -119,6 +137,9 @@ CCommsPage::CCommsPage(CSettings &settings, CDeviceLink &link, const CommsOption
             &CCommsPage::OnReloadFirmware);
     connect(m_ui->loadSettingsButton, &QPushButton::clicked, this, &CCommsPage::OnLoadSettings);
     connect(m_ui->saveSettingsButton, &QPushButton::clicked, this, &CCommsPage::OnSaveSettings);
+    connect(m_ui->compareButton, &QPushButton::clicked, this, &CCommsPage::OnCompare);
+    m_ui->verifyCheck->setChecked(RememberedFlag(kVerifyKey));
+    connect(m_ui->verifyCheck, &QCheckBox::toggled, this, [](bool on) { RememberFlag(kVerifyKey, on); });
 }
 
 CCommsPage::~CCommsPage()
@@ -275,9 +296,46 @@ void CCommsPage::OnOperationEnded()
         qWarning("rezar-config: the %s settings were not kept in the history: %s",
                  m_driver.Last() == COperationDriver::Operation::Read ? "read" : "written", qPrintable(error));
     const COperationDriver::Operation operation = m_driver.Last();
-    if (m_link.Outcome() == LinkOutcome::Completed
-        && (operation == COperationDriver::Operation::Read || operation == COperationDriver::Operation::Write))
+    const bool verifying = std::exchange(m_bVerifying, false);
+    if (m_link.Outcome() != LinkOutcome::Completed
+        || (operation != COperationDriver::Operation::Read && operation != COperationDriver::Operation::Write))
+        return;
+    KeepKnownDevice(operation, verifying);
+    if (!verifying) {
         SettingsSettled();
+        return;
+    }
+    const int differences = int(SettingDifferences(m_settings, m_readBack).size());
+    const int missing = m_link.SettingsMissing();
+    if (differences == 0 && missing == 0) {
+        SettingsSettled();
+        return;
+    }
+    // The device does not hold what the window has: the settings stay unsettled, and the
+    // status says so instead of "Write Complete".
+    QString status = differences == 1 ? tr("The device holds 1 setting otherwise than written")
+                                      : tr("The device holds %1 settings otherwise than written").arg(differences);
+    if (missing > 0)
+        status += tr("; %1 of %2 settings were not read back").arg(missing).arg(kSettingCount * 2);
+    ShowOwnStatus(status, LinkText::Note(m_link.Note()));
+    m_bReadBackKept = true;
+    // After the poll that ended the write, not inside it.
+    if (m_fnCompare)
+        QTimer::singleShot(0, this, [this] { m_fnCompare(true); });
+}
+
+void CCommsPage::KeepKnownDevice(COperationDriver::Operation operation, bool verified)
+{
+    const bool read = operation == COperationDriver::Operation::Read;
+    const QString port = FromSystem(m_link.PortName());
+    KnownDevice &known = m_known[port];
+    known.settings = read || !verified ? m_settings : m_readBack;
+    known.kind = read ? QStringLiteral("read") : QStringLiteral("written");
+    known.time = QDateTime::currentDateTime();
+    known.port = port;
+    known.fromHistory = false;
+    if (read && m_pBeforeRead)
+        m_pAfterRead = std::make_unique<CSettings>(m_settings);
 }
 
 QString CCommsPage::RunningOperation() const
@@ -316,14 +374,155 @@ void CCommsPage::OnReadConfig()
 {
     if (!ConfirmDiscard(QStringLiteral("Read Config")))
         return;
+    m_pBeforeRead = std::make_unique<CSettings>(m_settings);
+    m_pAfterRead.reset();
+    // A write cut off by this read leaves no verify behind.
+    m_bVerifying = false;
     m_driver.StartRead(PortText());
     Started();
 }
 
 void CCommsPage::OnWriteConfig()
 {
-    m_driver.StartWrite(PortText());
+    if (!ConfirmWrite())
+        return;
+    m_bVerifying = m_ui->verifyCheck->isChecked();
+    m_bReadBackKept = false;
+    m_readBack = CSettings();
+    m_driver.StartWrite(PortText(), m_bVerifying ? &m_readBack : nullptr);
     Started();
+}
+
+std::optional<CCommsPage::KnownDevice> CCommsPage::KnownDeviceOn(const QString &port) const
+{
+    if (const auto it = m_known.find(port); it != m_known.end())
+        return it->second;
+    for (const HistoryEntry &entry : ListHistory()) {
+        if (entry.port != port)
+            continue;
+        // The newest entry of the port only: an older one says nothing about the device now.
+        KnownDevice known;
+        if (known.settings.LoadFile(ToSystem(entry.path)) != 0)
+            return std::nullopt;
+        known.kind = entry.kind;
+        known.time = entry.time;
+        known.port = port;
+        known.fromHistory = true;
+        return known;
+    }
+    return std::nullopt;
+}
+
+QString CCommsPage::SummaryText(int changes, const KnownDevice &known)
+{
+    const bool read = known.kind == QLatin1String("read");
+    QString source;
+    if (known.fromHistory)
+        source = read ? tr("compared with the read of %1 from %2, kept in the history")
+                      : tr("compared with the write of %1 to %2, kept in the history");
+    else
+        source = read ? tr("compared with the read of %1 from %2") : tr("compared with the write of %1 to %2");
+    source = source.arg(known.time.toString(known.fromHistory ? QStringLiteral("yyyy-MM-dd HH:mm")
+                                                              : QStringLiteral("HH:mm")),
+                        known.port);
+    if (changes == 0)
+        return tr("Nothing will change on the device (%1): the write may still go ahead.").arg(source);
+    return changes == 1 ? tr("1 setting will change on the device (%1)").arg(source)
+                        : tr("%1 settings will change on the device (%2)").arg(changes).arg(source);
+}
+
+bool CCommsPage::ConfirmWrite()
+{
+    if (RememberedFlag(kNoWriteSummaryKey))
+        return true;
+    const std::optional<KnownDevice> known = KnownDeviceOn(m_cboPort->currentText());
+    std::vector<SettingDifference> differences;
+    QString text = tr("The device's current settings are unknown: read them first to see what will change");
+    if (known) {
+        differences = SettingDifferences(known->settings, m_settings);
+        text = SummaryText(int(differences.size()), *known);
+    }
+    bool dontShow = false;
+    const bool write = m_fnConfirmWrite(text, differences, &dontShow);
+    if (dontShow)
+        RememberFlag(kNoWriteSummaryKey, true);
+    return write;
+}
+
+bool CCommsPage::AskWrite(QWidget *parent, const QString &text, const std::vector<SettingDifference> &changes,
+                          bool *dontShowAgain)
+{
+    CWriteSummary summary(text, changes, parent);
+    const bool write = summary.exec() == QDialog::Accepted;
+    *dontShowAgain = summary.DontShowAgain();
+    return write;
+}
+
+void CCommsPage::OnCompare()
+{
+    if (m_fnCompare)
+        m_fnCompare(false);
+}
+
+std::vector<CompareSource> CCommsPage::CompareSources(bool readBack)
+{
+    std::vector<CompareSource> sources;
+    const QString port = m_cboPort->currentText();
+    if (readBack && m_bReadBackKept) {
+        auto kept = std::make_shared<CSettings>(m_readBack);
+        sources.push_back({tr("What the device read back after the write"),
+                           [kept](CSettings &other, QString *) { other = *kept; return true; }, nullptr,
+                           QString(), tr("Read back")});
+    }
+    if (const std::optional<KnownDevice> known = KnownDeviceOn(port)) {
+        auto settings = std::make_shared<CSettings>(known->settings);
+        sources.push_back({tr("The device on %1 (%2)").arg(port, known->time.toString("yyyy-MM-dd HH:mm")),
+                           [settings](CSettings &other, QString *) { other = *settings; return true; }, nullptr,
+                           QString(), tr("On the device")});
+    }
+    if (m_pBeforeRead && m_pAfterRead) {
+        auto before = std::make_shared<CSettings>(*m_pBeforeRead);
+        sources.push_back({tr("What the last read changed"),
+                           [before](CSettings &other, QString *) { other = *before; return true; },
+                           std::make_shared<CSettings>(*m_pAfterRead), tr("After the read"), tr("Before the read")});
+    }
+    sources.push_back({tr("The defaults"), [](CSettings &, QString *) { return true; }, nullptr, QString(),
+                       tr("Default")});
+    sources.push_back({tr("A settings file\u2026"),
+                       [this](CSettings &other, QString *error) {
+                           const QString chosen = ChooseFile(kLoadFolderKey, {false, "Compare with Settings File",
+                                                                              kSettingsFilter, "txt", QString(),
+                                                                              QString(), {HistoryFolder()}});
+                           if (chosen.isEmpty())
+                               return false;
+                           // Over the defaults, through the checks of Load Settings.
+                           std::string reason;
+                           if (other.LoadFile(ToSystem(chosen), nullptr, &reason) != 0) {
+                               *error = tr("Couldn't open file %1").arg(chosen) + QStringLiteral(": ")
+                                        + FromSystem(reason);
+                               return false;
+                           }
+                           *error = chosen;
+                           return true;
+                       },
+                       nullptr, QString(), tr("File")});
+    for (const HistoryEntry &entry : ListHistory()) {
+        const QString path = entry.path;
+        sources.push_back({tr("History: %1 %2 %3 %4")
+                               .arg(entry.time.toString("yyyy-MM-dd HH:mm:ss"),
+                                    entry.kind == QLatin1String("read") ? tr("read from") : tr("written to"),
+                                    entry.port.isEmpty() ? QStringLiteral("?") : entry.port,
+                                    FromSystem(entry.mycall)),
+                           [path](CSettings &other, QString *error) {
+                               std::string reason;
+                               if (other.LoadFile(ToSystem(path), nullptr, &reason) == 0)
+                                   return true;
+                               *error = tr("Couldn't open file %1").arg(path) + QStringLiteral(": ") + FromSystem(reason);
+                               return false;
+                           },
+                           nullptr, QString(), tr("In the history")});
+    }
+    return sources;
 }
 
 void CCommsPage::OnReloadFirmware()
@@ -342,6 +541,7 @@ void CCommsPage::OnReloadFirmware()
     // Nothing reaches the port before the user has seen what is about to be erased and loaded.
     if (!m_fnConfirmFirmware(QFileInfo(chosen).fileName(), image.size, m_cboPort->currentText()))
         return;
+    m_bVerifying = false;
     m_driver.StartFirmware(PortText(), path);
     Started();
 }

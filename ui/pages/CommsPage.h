@@ -5,11 +5,16 @@
 #include "DeviceLink.h"
 #include "OperationDriver.h"
 
+#include "CompareDialog.h"
+
+#include <QDateTime>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -66,12 +71,41 @@ public:
     static bool AskFirmwareLoad(QWidget *parent, const QString &fileName, qint64 size,
                                 const QString &port);
 
+    // Asked before Write Config (unless the user turned it off): `text` says what will change
+    // on the device or that it is unknown, `changes` lists it (device now, after the write).
+    // True writes; *dontShowAgain turns the question off for later writes.
+    using WriteQuestion = std::function<bool(const QString &text, const std::vector<SettingDifference> &changes,
+                                             bool *dontShowAgain)>;
+    WriteQuestion m_fnConfirmWrite;
+    static bool AskWrite(QWidget *parent, const QString &text, const std::vector<SettingDifference> &changes,
+                         bool *dontShowAgain);
+
     // Set by the window. Asked before Read Config or Load Settings replaces the settings
     // (`action` is the button's caption); true goes on. Without it the page goes on.
     std::function<bool(const QString &action)> m_fnConfirmDiscard;
     // Called once the settings match the device or a file: after "Read Complete", "Write
     // Complete", a load and a save that succeeded.
     std::function<void()> m_fnSettingsSettled;
+
+    // Set by the window: opens the Compare dialog, on the verify's read-back when `readBack`.
+    std::function<void(bool readBack)> m_fnCompare;
+
+    // What a device is known to hold: the settings and where that knowledge came from.
+    struct KnownDevice {
+        CSettings settings;
+        QString kind;  // "read" or "written"
+        QDateTime time;
+        QString port;
+        bool fromHistory = false;
+    };
+    // The last read or write of `port` in this run, else the newest history entry of that port.
+    std::optional<KnownDevice> KnownDeviceOn(const QString &port) const;
+    // What the Compare dialog offers, the one to start on first: the read-back of a verify that
+    // found differences when `readBack`, else the device on the port in the box when known,
+    // what the last read changed, the defaults. The file source asks for its file when chosen.
+    std::vector<CompareSource> CompareSources(bool readBack);
+    // The words the write summary starts with for a device known as `known`.
+    static QString SummaryText(int changes, const KnownDevice &known);
 
     // What device operation is under way, as "a settings read", "a settings write" or "a
     // firmware load"; empty when none is.
@@ -89,6 +123,7 @@ public:
     void OnReloadFirmware();
     void OnLoadSettings();
     void OnSaveSettings();
+    void OnCompare();
 
     bool IsPolling() const { return m_timer.isActive(); }
     // The page's device link, on the window's settings model.
@@ -123,6 +158,11 @@ private:
     QString ChooseFile(const char *key, FileDialogRequest request);
     bool ConfirmDiscard(const QString &action) const;
     void SettingsSettled() const;
+    // The write summary, unless turned off; true when the write may go ahead.
+    bool ConfirmWrite();
+    // After a completed read or write: what the device now holds; for a verify, the
+    // differences it found.
+    void KeepKnownDevice(COperationDriver::Operation operation, bool verified);
 
     std::unique_ptr<Ui::CommsPage> m_ui;
     CSettings &m_settings;
@@ -138,4 +178,14 @@ private:
     bool m_bPortListFilled = false;
     // The resolution line's whole text; the label shows it elided to its width.
     QString m_strResolution;
+    // What each port's device held after this run's last read or write of it, by port text.
+    std::map<QString, KnownDevice> m_known;
+    // The window's settings just before the running (or last) read, and once it completed,
+    // just after it.
+    std::unique_ptr<CSettings> m_pBeforeRead;
+    std::unique_ptr<CSettings> m_pAfterRead;
+    // What the device listed back after a verified write.
+    CSettings m_readBack;
+    bool m_bVerifying = false;
+    bool m_bReadBackKept = false;
 };
