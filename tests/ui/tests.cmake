@@ -1,6 +1,7 @@
 # The window: page helpers and conversions, the sheet and its page protocol, the Comms page,
+# the help, markers and resets on bound controls,
 # and the look of every tab.
-foreach(suite pagehelpers sheet comms_page sheet_look sheet_input sheet_closing sheet_keys sheet_fit)
+foreach(suite pagehelpers sheet comms_page sheet_look sheet_input sheet_closing sheet_keys sheet_fit setting_tips)
   rezar_add_test(tst_${suite}
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_${suite}.cpp
     LIBS rezar_ui LABELS ui)
