@@ -119,10 +119,10 @@ QList<QWidget *> BuddyLabels(QWidget *page, const QWidget *control)
 QString VisibleName(QWidget *page, QWidget *control, const SettingHelp *help)
 {
     QString name;
-    for (QWidget *label : BuddyLabels(page, control)) {
-        name = WithoutAccessKeys(static_cast<QLabel *>(label)->text());
-        break;
-    }
+    // The forms put a control's name before it and its unit after it.
+    const QList<QWidget *> labels = BuddyLabels(page, control);
+    if (!labels.isEmpty())
+        name = WithoutAccessKeys(static_cast<QLabel *>(labels.front())->text());
     if (name.isEmpty())
         if (auto *button = qobject_cast<QAbstractButton *>(control))
             name = WithoutAccessKeys(button->text());

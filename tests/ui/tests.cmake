@@ -30,6 +30,13 @@ set_tests_properties(tst_sheet_fit_800x480 PROPERTIES LABELS ui TIMEOUT 120 ENVI
 set_tests_properties(tst_sheet_fit_scale2 PROPERTIES LABELS ui TIMEOUT 120 ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-1280x1024.json;QT_SCALE_FACTOR=2;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:print_suppressions=0")
 
+# A tool tip shown at the opening size on a desktop's screen, and on an 800x480 one.
+set_property(TEST tst_setting_tips APPEND PROPERTY ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-1280x1024.json")
+add_test(NAME tst_setting_tips_800x480 COMMAND tst_setting_tips tipShown)
+set_tests_properties(tst_setting_tips_800x480 PROPERTIES LABELS ui TIMEOUT 120 ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-800x480.json;LANGUAGE=en;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:print_suppressions=0")
+
 # The settings help names each setting as its form does; the forms are built from their
 # generated classes alone.
 rezar_add_test(tst_settinghelp_forms SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settinghelp_forms.cpp
