@@ -154,20 +154,25 @@ QString PlainTextToolTip(const QString &text)
         + QStringLiteral("</p>");
 }
 
+QString SettingKeyLine(const Setting &setting)
+{
+    const SettingHelp *help = FindSettingHelp(setting.key);
+    QString line = QCoreApplication::translate("CPropertyPage", "%1 · default %2")
+                       .arg(QString::fromLatin1(setting.key).toUpper(),
+                            QString::fromLatin1(setting.ValueText(CBank())));
+    if (help && *help->unit)
+        line += QStringLiteral(" · ") + SettingHelpText(help->unit);
+    return line;
+}
+
 QString SettingTip(const std::vector<const Setting *> &settings)
 {
     QStringList lines;
-    const CBank defaults;
     for (const Setting *setting : settings) {
         const SettingHelp *help = FindSettingHelp(setting->key);
         if (help && lines.isEmpty())
             lines << SettingHelpText(help->help);
-        QString line = QCoreApplication::translate("CPropertyPage", "%1 · default %2")
-                           .arg(QString::fromLatin1(setting->key).toUpper(),
-                                QString::fromLatin1(setting->ValueText(defaults)));
-        if (help && *help->unit)
-            line += QStringLiteral(" · ") + SettingHelpText(help->unit);
-        lines << line;
+        lines << SettingKeyLine(*setting);
     }
     return lines.join(u'\n');
 }
@@ -262,6 +267,10 @@ void CPropertyPage::AttachBoundControls()
         QWidget *source = control;
         if (auto *edit = qobject_cast<QLineEdit *>(control)) {
             connect(edit, &QLineEdit::textChanged, this, &CPropertyPage::UpdateMarkers);
+            // A box without a label of its own shows its marker in its text; emptied, it still
+            // shows it (and its default) in its placeholder.
+            if (bound.markers.contains(control))
+                edit->setPlaceholderText(SettingKeyLine(*bound.settings.front()));
         } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
             connect(button, &QAbstractButton::toggled, this, &CPropertyPage::UpdateMarkers);
         } else if (auto *combo = qobject_cast<QComboBox *>(control)) {

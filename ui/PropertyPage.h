@@ -78,8 +78,10 @@ private:
 
 // A tool tip that shows `text` as typed, never as markup, wrapped to a readable width.
 QString PlainTextToolTip(const QString &text);
-// The words of a bound control's tool tip: its help, then a line per setting it shows with the
-// key in capitals, the default as the settings text writes it, and the unit where there is one.
+// "KEY · default VALUE", with " · unit" where the setting has one: the default as the settings
+// text writes it.
+QString SettingKeyLine(const Setting &setting);
+// The words of a bound control's tool tip: its help, then the key line of each setting it shows.
 QString SettingTip(const std::vector<const Setting *> &settings);
 
 // Applies an edit box's styles from the dynamic properties of its form: `upperCase` (letters

@@ -119,6 +119,7 @@ private slots:
         QTest::newRow("picked") << "Position" << "tprotocol" << "pick" << "2" << false << "mmsg" << true;
         QTest::newRow("loaded") << "Position" << "statusrate" << "load" << "0" << false << "tstat" << true;
         QTest::newRow("editable list") << "Ports" << "abaud" << "pick" << "0" << true << "" << true;
+        QTest::newRow("emptied, no label") << "Position" << "tstat" << "type" << "" << true << "" << true;
         QTest::newRow("on Basic") << "Basic" << "mycall" << "type" << "N0CALL-9" << false << "" << true;
     }
     void markAndReset()
@@ -152,6 +153,8 @@ private slots:
         else if (how == "pick")
             SheetFixture::Pick(qobject_cast<QComboBox *>(control), value.toInt());
         QVERIFY(marker->font().bold());
+        if (auto *edit = qobject_cast<QLineEdit *>(control); edit && marker == control)
+            QCOMPARE(edit->placeholderText(), SettingKeyLine(*setting));
         QCOMPARE(rule->isEnabled(), ruled.isEmpty() || !ruledAtDefault);
 
         QAction *reset = OpenMenu(control, keyboard);
@@ -174,7 +177,7 @@ private slots:
         SheetFixture f;
         f.settings.CurrentValues().tprotocol = "APRS Text";
         f.settings.CurrentValues().msgcap = 1;
-        f.settings.CurrentValues().tstat = "/on the road";
+        f.settings.CurrentValues().tstat.clear();
         QVERIFY(f.GoTo("Position"));
         QCoreApplication::processEvents();  // the bold labels take their room
         QWidget *control = f.Find("tstat");
