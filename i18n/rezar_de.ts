@@ -319,6 +319,17 @@
     </message>
 </context>
 <context>
+    <name>CPropertyPage</name>
+    <message>
+        <source>%1 · default %2</source>
+        <translation>%1 · Vorgabe %2</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Auf Vorgabe zurücksetzen</translation>
+    </message>
+</context>
+<context>
     <name>CSheet</name>
     <message>
         <source>Quillwren Rezar Configuration</source>

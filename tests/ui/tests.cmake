@@ -1,7 +1,8 @@
 # The window: page helpers and conversions, the sheet and its page protocol, the Comms page,
+# the help, markers and resets on bound controls,
 # and the look of every tab.
 foreach(suite pagehelpers sheet comms_page sheet_look sheet_input sheet_closing sheet_keys sheet_fit
-    sheet_search compare)
+    sheet_search compare setting_tips)
   rezar_add_test(tst_${suite}
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_${suite}.cpp
     LIBS rezar_ui LABELS ui)
@@ -34,6 +35,13 @@ set_tests_properties(tst_sheet_fit_800x480 PROPERTIES LABELS ui TIMEOUT 120 ENVI
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-800x480.json;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:print_suppressions=0")
 set_tests_properties(tst_sheet_fit_scale2 PROPERTIES LABELS ui TIMEOUT 120 ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-1280x1024.json;QT_SCALE_FACTOR=2;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:print_suppressions=0")
+
+# A tool tip shown at the opening size on a desktop's screen, and on an 800x480 one.
+set_property(TEST tst_setting_tips APPEND PROPERTY ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-1280x1024.json")
+add_test(NAME tst_setting_tips_800x480 COMMAND tst_setting_tips tipShown)
+set_tests_properties(tst_setting_tips_800x480 PROPERTIES LABELS ui TIMEOUT 120 ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/../support/screen-800x480.json;LANGUAGE=en;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:print_suppressions=0")
 
 # The settings help names each setting as its form does; the forms are built from their
 # generated classes alone.

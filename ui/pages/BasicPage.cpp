@@ -19,7 +19,7 @@ CBasicPage::~CBasicPage() = default;
 void CBasicPage::DoDataExchange(bool store)
 {
     // The port settings are not bound here: only the cabling buttons write them.
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_Text(store, m_ui->mycall, bank.mycall);
     DDX_Number(store, m_ui->pperiod, bank.pperiod);
     DDX_Check(store, m_ui->sben, bank.sben);

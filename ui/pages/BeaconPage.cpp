@@ -16,7 +16,7 @@ CBeaconPage::~CBeaconPage() = default;
 
 void CBeaconPage::DoDataExchange(bool store)
 {
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_Number(store, m_ui->bperiod, bank.bperiod);
     DDX_Text(store, m_ui->btext, bank.btext);
     DDX_Text(store, m_ui->alias1, bank.alias1);

@@ -16,7 +16,7 @@ CDisplayPage::~CDisplayPage() = default;
 
 void CDisplayPage::DoDataExchange(bool store)
 {
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_Check(store, m_ui->nodisp, bank.nodisp);
     DDX_Check(store, m_ui->dmetric, bank.dmetric);
     DDX_Check(store, m_ui->ddist, bank.ddist);

@@ -15,7 +15,7 @@ CGPSPage::~CGPSPage() = default;
 
 void CGPSPage::DoDataExchange(bool store)
 {
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_ItemText(store, m_ui->gwaymode, bank.gwaymode);
     DDX_Number(store, m_ui->gwaylen, bank.gwaylen);
     DDX_Check(store, m_ui->tswpt, bank.tswpt);

@@ -17,7 +17,7 @@ CPacketPage::~CPacketPage() = default;
 // Table order.
 void CPacketPage::DoDataExchange(bool store)
 {
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_Text(store, m_ui->mycall, bank.mycall);
     DDX_Text(store, m_ui->path1, bank.path1);
     DDX_Text(store, m_ui->path2, bank.path2);

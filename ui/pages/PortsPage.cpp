@@ -18,7 +18,7 @@ void CPortsPage::DoDataExchange(bool store)
     // A mode or rate the lists do not hold shows as the first item, and is stored as that
     // item when the page is left. The baud boxes' edit fields are never read: only the
     // selected list item counts.
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_ItemText(store, m_ui->amode, bank.amode);
     DDX_ItemNumber(store, m_ui->abaud, bank.abaud);
     DDX_ItemText(store, m_ui->bmode, bank.bmode);

@@ -43,7 +43,7 @@ CPositionPage::~CPositionPage() = default;
 
 void CPositionPage::DoDataExchange(bool store)
 {
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_ItemText(store, m_ui->tprotocol, bank.tprotocol);
     DDX_Index(store, m_ui->tdao, bank.tdao);
     DDX_Char(store, m_ui->tsymcode, bank.tsymcode);

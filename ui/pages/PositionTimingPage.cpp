@@ -19,7 +19,7 @@ CPositionTimingPage::~CPositionTimingPage() = default;
 
 void CPositionTimingPage::DoDataExchange(bool store)
 {
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_Number(store, m_ui->pperiod, bank.pperiod);
     DDX_Check(store, m_ui->sben, bank.sben);
     DDX_Number(store, m_ui->sbtangle, bank.sbtangle);

@@ -21,7 +21,7 @@ CTelemetryPage::~CTelemetryPage() = default;
 
 void CTelemetryPage::DoDataExchange(bool store)
 {
-    CBank &bank = m_settings.CurrentValues();
+    CBank &bank = ExchangeBank(m_settings);
     DDX_Number(store, m_ui->tperiod, bank.tperiod);
     DDX_Check(store, m_ui->telhires, bank.telhires);
     DDX_Check(store, m_ui->telvolt, bank.telvolt);
