@@ -292,6 +292,17 @@
     </message>
 </context>
 <context>
+    <name>CPropertyPage</name>
+    <message>
+        <source>%1 · default %2</source>
+        <translation>%1 · Vorgabe %2</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Auf Vorgabe zurücksetzen</translation>
+    </message>
+</context>
+<context>
     <name>CSettingFinder</name>
     <message>
         <source>Ke&amp;y or text:</source>
@@ -316,17 +327,6 @@
     <message>
         <source>No setting matches.</source>
         <translation>Keine Einstellung passt.</translation>
-    </message>
-</context>
-<context>
-    <name>CPropertyPage</name>
-    <message>
-        <source>%1 · default %2</source>
-        <translation>%1 · Vorgabe %2</translation>
-    </message>
-    <message>
-        <source>Reset to default</source>
-        <translation>Auf Vorgabe zurücksetzen</translation>
     </message>
 </context>
 <context>
