@@ -92,7 +92,7 @@ void FillDifferenceTable(QTableWidget *table, const std::vector<SettingDifferenc
         table->setItem(row, kBank, bank);
         table->setItem(row, kLabel, Cell(help ? SettingHelpText(help->label) : QString()));
         table->setItem(row, kPage, Cell(help ? SettingHelpText(help->page) : QString()));
-        table->setItem(row, kKey, Cell(QString::fromLatin1(difference.setting->key)));
+        table->setItem(row, kKey, Cell(QString::fromLatin1(difference.setting->key).toUpper()));
         table->setItem(row, kMine, Cell(Shown(difference.mine)));
         table->setItem(row, kOther, Cell(Shown(difference.other)));
     }

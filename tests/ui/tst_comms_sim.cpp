@@ -242,7 +242,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f.Find<QLabel>("statusLine")->text(),
                                   QString("The device holds 1 setting otherwise than written"), 60000);
         QTRY_VERIFY(shown.Seen());
-        QCOMPARE(rows, QStringList{"1 btext " + QString::number(4096 - 6)});
+        QCOMPARE(rows, QStringList{"1 BTEXT " + QString::number(4096 - 6)});
         QCOMPARE(f.settings.m_bank1.btext, written);
         QVERIFY(f.sheet->HasUnsavedChanges());
     }

@@ -91,11 +91,11 @@ private slots:
         QTest::addColumn<QString>("summary");
         const QByteArray window = "MYCALL K1ABC\r\nBANK 1\r\nGALT 7\r\n";
         QTest::newRow("file") << "A settings file" << window << QByteArray("MYCALL K1ABC\r\nTXD 31\r\nBANK 1\r\nGALT 5\r\n")
-                              << QStringList{"0 txd 30 31", "1 galt 7 5"} << "2 settings differ (%1)";
+                              << QStringList{"0 TXD 30 31", "1 GALT 7 5"} << "2 settings differ (%1)";
         QTest::newRow("defaults") << "The defaults" << window << QByteArray()
-                                  << QStringList{"0 mycall K1ABC NOCALL", "1 galt 7 1000"} << "2 settings differ";
+                                  << QStringList{"0 MYCALL K1ABC NOCALL", "1 GALT 7 1000"} << "2 settings differ";
         QTest::newRow("history") << "History: " << window << QByteArray("BANK 1\r\nALIAS2 RELAY\r\n")
-                                 << QStringList{"0 mycall K1ABC NOCALL", "1 galt 7 1000", "1 alias2 % RELAY"}
+                                 << QStringList{"0 MYCALL K1ABC NOCALL", "1 GALT 7 1000", "1 ALIAS2 % RELAY"}
                                  << "3 settings differ";
         QTest::newRow("same file") << "A settings file" << window << window << QStringList() << "No differences (%1)";
     }
@@ -155,8 +155,8 @@ private slots:
         });
         PressCompare(f);
         QVERIFY(take.Seen());
-        QCOMPARE(before, (QStringList{"0 mycall K1ABC NOCALL", "0 txd 31 30", "1 galt 7 1000"}));
-        QCOMPARE(after, QStringList{"0 txd 31 30"});
+        QCOMPARE(before, (QStringList{"0 MYCALL K1ABC NOCALL", "0 TXD 31 30", "1 GALT 7 1000"}));
+        QCOMPARE(after, QStringList{"0 TXD 31 30"});
         QCOMPARE(f.settings.m_bank0.mycall, std::string("NOCALL"));
         QCOMPARE(f.settings.m_bank0.txd, 31);
         QCOMPARE(f.settings.m_bank1.galt, 1000);
@@ -196,7 +196,7 @@ private slots:
         });
         SheetFixture::Click(f.Find<QPushButton>("compareButton"));
         QVERIFY(answer.Seen());
-        QCOMPARE(rows, (QStringList{"0 mycall K1DEV NOCALL", "1 galt 5 1000"}));
+        QCOMPARE(rows, (QStringList{"0 MYCALL K1DEV NOCALL", "1 GALT 5 1000"}));
         QCOMPARE(headers, QString("After the read / Before the read"));
     }
 
@@ -220,7 +220,7 @@ private slots:
                                  << "^1 setting will change on the device \\(compared with the read of "
                                     "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d from COM2"
                                         + history + "$"
-                                 << QStringList{"0 mycall K1OLD K1ABC"};
+                                 << QStringList{"0 MYCALL K1OLD K1ABC"};
         QTest::newRow("unchanged") << "COM2" << false << QByteArray("MYCALL K1OLD\r\n")
                                    << "^Nothing will change on the device \\(compared with the read of .* from COM2" + history
                                           + ": the write may still go ahead.$"
@@ -228,7 +228,7 @@ private slots:
         QTest::newRow("this run's read") << "COM2" << true << QByteArray("MYCALL K1ABC\r\nBANK 1\r\nTXD 9\r\n")
                                          << "^2 settings will change on the device \\(compared with the read of "
                                             "\\d\\d:\\d\\d from COM2\\)$"
-                                         << QStringList{"0 mycall K1DEV K1ABC", "1 txd 30 9"};
+                                         << QStringList{"0 MYCALL K1DEV K1ABC", "1 TXD 30 9"};
     }
     void writeSummary()
     {
