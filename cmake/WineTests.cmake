@@ -47,6 +47,10 @@ set(REZAR_WINE_PENDING
   tst_history        # moves the history with XDG_DATA_HOME; on Windows it is under AppData
   tst_devicelink     # expects the group that owns a device in the permission hint
   tst_comms_ops      # POSIX paths and permissions, and a history folder it cannot move
+  tst_compare        # the write summary's cases need an empty history, which it moves with
+  tst_compare_800x480 # XDG_DATA_HOME; under Wine the history is the prefix's AppData
+  tst_setting_tips_800x480 # the tip shown at 800x480 does not stay within the screen under
+                     # Wine (at 1280x1024 it does); to be looked at on a Windows desktop
   tst_position_forms # tsymcode (at most 32 px in its form) and gwaylen narrower than their
                      # text with the DejaVu font offscreen under Wine (see tst_sheet_look)
   tst_sheet_look
