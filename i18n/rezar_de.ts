@@ -290,6 +290,10 @@
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>&amp;Show what will change before writing</source>
+        <translation>Vor dem Schreiben &amp;zeigen, was sich ändert</translation>
+    </message>
 </context>
 <context>
     <name>CPropertyPage</name>

@@ -144,7 +144,13 @@ CCompareDialog::CCompareDialog(CSettings &window, std::vector<CompareSource> sou
     close->setObjectName("compareCloseButton");
     for (QPushButton *button : {m_pOpen, m_pTake, close})
         button->setAutoDefault(false);
-    layout->addWidget(buttons);
+    // Where the write summary, once turned off in it, can be turned on again.
+    m_pShowWriteSummary = new QCheckBox(tr("&Show what will change before writing"), this);
+    m_pShowWriteSummary->setObjectName("showWriteSummary");
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_pShowWriteSummary);
+    buttonRow->addWidget(buttons, 1);
+    layout->addLayout(buttonRow);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pTake, &QPushButton::clicked, this, &CCompareDialog::OnTakeSelected);

@@ -60,6 +60,8 @@ public:
     QComboBox *m_cboSource = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_lblSummary = nullptr;
+    // Whether Write Config first shows what will change: the caller sets it and follows it.
+    QCheckBox *m_pShowWriteSummary = nullptr;
 
 private:
     void OnSourceChosen(int index);

@@ -17,6 +17,7 @@
 #include "SettingHelp.h"
 #include "Settings.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QSettings>
@@ -266,7 +268,12 @@ bool CSheet::ShowSetting(std::string_view key)
         return false;
     SetActivePage(index);
     PageScrollArea(index)->ensureWidgetVisible(control);
-    control->setFocus(Qt::OtherFocusReason);
+    // A control its page's rules disabled cannot take the keyboard: the tab bar takes it, on
+    // the page the user asked for, rather than leaving it where the request came from.
+    if (control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
+    else
+        Tabs()->tabBar()->setFocus(Qt::OtherFocusReason);
 
     // A frame in the palette's highlight colour, above the control and deaf to the mouse: it
     // reads in light and dark themes alike and leaves the control's own look untouched.
@@ -301,6 +308,8 @@ void CSheet::OpenCompare(bool readBack)
     // The sources read the port box, which exists once the Comms page was attached.
     m_pCommsPage->EnsureAttached();
     CCompareDialog dialog(m_settings, m_pCommsPage->CompareSources(readBack), 0, this);
+    dialog.m_pShowWriteSummary->setChecked(m_pCommsPage->WriteSummaryShown());
+    connect(dialog.m_pShowWriteSummary, &QCheckBox::toggled, m_pCommsPage.get(), &CCommsPage::ShowWriteSummary);
     dialog.exec();
     // Taken values show at once on the shown page; the others load theirs when visited.
     if (dialog.Took() && shown)

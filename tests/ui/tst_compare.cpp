@@ -275,7 +275,8 @@ private slots:
         QVERIFY(!page->Link().IsRunning());
     }
 
-    // "Don't show this before writing" turns the step off, in this window and the next.
+    // "Don't show this before writing" turns the step off, in this window and the next; the
+    // Compare dialog turns it on again.
     void writeSummaryTurnedOff()
     {
         auto line = std::make_shared<FakeSerialLine>();
@@ -298,6 +299,20 @@ private slots:
         QCOMPARE(line->opens.size(), size_t(2));
         QCOMPARE(asked, 1);
         QVERIFY(RememberedStore()->value("comms/noWriteSummary").toBool());
+
+        // The Compare dialog turns it on again.
+        const ModalAnswer<CCompareDialog> compare([&](CCompareDialog *dialog) {
+            QVERIFY(!dialog->m_pShowWriteSummary->isChecked());
+            SheetFixture::Click(dialog->m_pShowWriteSummary);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        PressCompare(f);
+        QVERIFY(compare.Seen());
+        const ModalAnswer<CWriteSummary> again([&](CWriteSummary *summary) { QTest::keyClick(summary, Qt::Key_Escape); });
+        SheetFixture::Click(f.Find<QPushButton>("writeConfigButton"));
+        QVERIFY(again.Seen());
+        QCOMPARE(asked, 2);
+        QCOMPARE(line->opens.size(), size_t(2));
     }
 };
 

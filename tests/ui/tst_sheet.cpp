@@ -280,6 +280,10 @@ private slots:
         QVERIFY(tdao->hasFocus());
         QVERIFY(f.Find<QWidget>("foundMarker"));
         QVERIFY(!f.sheet->ShowSetting("nosuchkey"));
+        // GALT is disabled while only valid GPS positions are sent (the default).
+        QVERIFY(f.sheet->ShowSetting("galt"));
+        QVERIFY(!f.sheet->SettingControl("galt")->isEnabled());
+        QVERIFY(f.Tabs()->tabBar()->hasFocus());
         QVERIFY(!f.sheet->HasUnsavedChanges());
         QCOMPARE(f.settings.GetBank(), 0);
     }

@@ -431,9 +431,19 @@ QString CCommsPage::SummaryText(int changes, const KnownDevice &known)
                         : tr("%1 settings will change on the device (%2)").arg(changes).arg(source);
 }
 
+bool CCommsPage::WriteSummaryShown() const
+{
+    return !RememberedFlag(kNoWriteSummaryKey);
+}
+
+void CCommsPage::ShowWriteSummary(bool show)
+{
+    RememberFlag(kNoWriteSummaryKey, !show);
+}
+
 bool CCommsPage::ConfirmWrite()
 {
-    if (RememberedFlag(kNoWriteSummaryKey))
+    if (!WriteSummaryShown())
         return true;
     const std::optional<KnownDevice> known = KnownDeviceOn(m_cboPort->currentText());
     std::vector<SettingDifference> differences;

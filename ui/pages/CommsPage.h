@@ -104,6 +104,10 @@ public:
     // found differences when `readBack`, else the device on the port in the box when known,
     // what the last read changed, the defaults. The file source asks for its file when chosen.
     std::vector<CompareSource> CompareSources(bool readBack);
+    // Whether Write Config first shows what will change (remembered between runs); the write
+    // summary's "Don't show" turns it off, the Compare dialog on and off.
+    bool WriteSummaryShown() const;
+    void ShowWriteSummary(bool show);
     // The words the write summary starts with for a device known as `known`.
     static QString SummaryText(int changes, const KnownDevice &known);
 
