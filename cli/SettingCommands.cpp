@@ -2,6 +2,7 @@
 
 #include "FileCommands.h"
 #include "SettingHelp.h"
+#include "SettingSearch.h"
 #include "Settings.h"
 
 #include <QStringList>
@@ -39,21 +40,6 @@ std::string DefaultText(const Setting &setting)
 {
     static const CBank defaults;
     return setting.ValueText(defaults);
-}
-
-// The search of the window, on what rezar-cli shows: key, label, help text or default value
-// contain TEXT, letter case ignored. The English texts, like the rows they select, so that a
-// script's rows do not change with the user's language.
-bool Matches(size_t index, const QString &text)
-{
-    const Setting &setting = g_settingTable[index];
-    const SettingHelp &help = g_settingHelp[index];
-    for (const QString &field : {QString::fromLatin1(setting.key), QString::fromUtf8(help.label),
-                                 QString::fromUtf8(help.help), QString::fromLatin1(DefaultText(setting))}) {
-        if (field.contains(text, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
 }
 
 std::string AsciiLower(std::string text)
@@ -158,10 +144,12 @@ int CmdKeys(const CliOptions &options)
     const QString text = options.args.empty() ? QString() : QString::fromLocal8Bit(options.args[0]);
     std::string out;
     for (size_t i = 0; i < g_settingTable.size(); ++i) {
-        if (!Matches(i, text))
-            continue;
         const Setting &setting = g_settingTable[i];
         const SettingHelp &help = g_settingHelp[i];
+        // As the window's search finds them, in the table's English like the rows themselves, so
+        // that a script's rows do not change with the user's language; the value is the default.
+        if (!SettingMatches(help, QString::fromLatin1(DefaultText(setting)), text, false))
+            continue;
         out += std::string(setting.key) + '\t' + TypeWord(setting.type) + '\t' + DefaultText(setting) + '\t'
                + help.page + '\t' + help.label + '\n';
     }

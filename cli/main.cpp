@@ -31,8 +31,9 @@ const QList<QPair<const char *, const char *>> kCommands = {
                                                "time, kind, port, MYCALL of bank 0, file; and their folder")},
     {"changed FILE", QT_TRANSLATE_NOOP("CliText", "load FILE over the defaults, print the settings text of what\n"
                                                     "differs from them (both banks' headers, then their lines)")},
-    {"keys [TEXT]", QT_TRANSLATE_NOOP("CliText", "every setting, or those whose key, label, help or default\n"
-                                                   "contains TEXT: key, type, default, page, label, by tabs")},
+    {"keys [TEXT]", QT_TRANSLATE_NOOP("CliText", "every setting, or those whose key, label, page, help or\n"
+                                                   "default contains TEXT: key, type, default, page, label,\n"
+                                                   "by tabs")},
     {"help KEY", QT_TRANSLATE_NOOP("CliText", "what a setting does: its key, type, default, page, label,\n"
                                                 "unit and help")},
 };

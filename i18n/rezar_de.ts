@@ -673,10 +673,11 @@ dessen ausgeben, was von ihnen abweicht (die Köpfe
 beider Bänke, dann ihre Zeilen)</translation>
     </message>
     <message>
-        <source>every setting, or those whose key, label, help or default
-contains TEXT: key, type, default, page, label, by tabs</source>
+        <source>every setting, or those whose key, label, page, help or
+default contains TEXT: key, type, default, page, label,
+by tabs</source>
         <translation>jede Einstellung, oder die, deren Schlüssel,
-Beschriftung, Hilfe oder Vorgabe TEXT enthält:
+Beschriftung, Seite, Hilfe oder Vorgabe TEXT enthält:
 Schlüssel, Typ, Vorgabe, Seite, Beschriftung,
 durch Tabulatoren getrennt</translation>
     </message>

@@ -11,12 +11,13 @@ QString Latin1(const std::string &bytes)
 
 } // namespace
 
-bool SettingMatches(const SettingHelp &help, const QString &value, const QString &text)
+bool SettingMatches(const SettingHelp &help, const QString &value, const QString &text, bool shown)
 {
     const QString wanted = text.trimmed();
     const auto has = [&wanted](const QString &in) { return in.contains(wanted, Qt::CaseInsensitive); };
-    return has(QString::fromLatin1(help.key)) || has(SettingHelpText(help.label))
-        || has(SettingHelpText(help.help)) || has(SettingHelpText(help.page)) || has(value);
+    const auto inLanguage = [shown](const char *source) { return shown ? SettingHelpText(source) : QString::fromUtf8(source); };
+    return has(QString::fromLatin1(help.key)) || has(inLanguage(help.label)) || has(inLanguage(help.help))
+        || has(inLanguage(help.page)) || has(value);
 }
 
 QString SettingRow::Text(bool withDefault) const

@@ -12,9 +12,10 @@
 #include <vector>
 
 // True when the text stands in the setting's key, its label, help text or page (in the user's
-// language, as shown) or in its value, letter case ignored. Blanks around the text do not
-// count; an empty text matches every setting.
-bool SettingMatches(const SettingHelp &help, const QString &value, const QString &text);
+// language, as shown; with `shown` false in the English of the table, for data that must not
+// change with the language) or in its value, letter case ignored. Blanks around the text do
+// not count; an empty text matches every setting.
+bool SettingMatches(const SettingHelp &help, const QString &value, const QString &text, bool shown = true);
 
 // One setting as a search lists it: its value in a bank and its default, both as the settings
 // text writes them.
