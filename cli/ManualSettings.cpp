@@ -69,7 +69,6 @@ std::string HelpLines(const std::string &help)
 
 std::string Section()
 {
-    static const CBank defaults;
     std::string roff = kIntroduction;
     for (size_t i = 0; i < g_settingTable.size(); ++i) {
         const Setting &setting = g_settingTable[i];
@@ -78,7 +77,7 @@ std::string Section()
         for (char &c : key)
             c = char(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
         roff += ".TP\n.B " + key + "\n";
-        roff += ".RB \"Default \" \"" + Escaped(setting.ValueText(defaults)) + "\" \", on the " + Escaped(help.page)
+        roff += ".RB \"Default \" \"" + Escaped(setting.DefaultText()) + "\" \", on the " + Escaped(help.page)
                 + " page.\"\n.br\n";
         roff += HelpLines(Escaped(help.help));
     }

@@ -36,11 +36,6 @@ const char *TypeWord(SettingType type)
     return "";
 }
 
-std::string DefaultText(const Setting &setting)
-{
-    static const CBank defaults;
-    return setting.ValueText(defaults);
-}
 
 std::string AsciiLower(std::string text)
 {
@@ -148,9 +143,9 @@ int CmdKeys(const CliOptions &options)
         const SettingHelp &help = g_settingHelp[i];
         // As the window's search finds them, in the table's English like the rows themselves, so
         // that a script's rows do not change with the user's language; the value is the default.
-        if (!SettingMatches(help, QString::fromLatin1(DefaultText(setting)), text, false))
+        if (!SettingMatches(help, QString::fromLatin1(setting.DefaultText()), text, false))
             continue;
-        out += std::string(setting.key) + '\t' + TypeWord(setting.type) + '\t' + DefaultText(setting) + '\t'
+        out += std::string(setting.key) + '\t' + TypeWord(setting.type) + '\t' + setting.DefaultText() + '\t'
                + help.page + '\t' + help.label + '\n';
     }
     // Like grep: nothing found is a failure a script can test, with nothing on stdout.
@@ -183,7 +178,7 @@ int CmdHelp(const CliOptions &options)
     QList<Row> rows = {
         {CliText::tr("Key"), QString::fromLatin1(setting.key), false},
         {CliText::tr("Type"), QString::fromLatin1(TypeWord(setting.type)), false},
-        {CliText::tr("Default"), QString::fromLatin1(DefaultText(setting)), false},
+        {CliText::tr("Default"), QString::fromLatin1(setting.DefaultText()), false},
         {CliText::tr("Page"), SettingHelpText(help->page)},
         {CliText::tr("Label"), SettingHelpText(help->label)},
     };

@@ -32,11 +32,10 @@ QString SettingRow::Text(bool withDefault) const
 
 std::vector<SettingRow> FindSettings(const CBank &bank, const QString &text, bool changedOnly)
 {
-    static const CBank defaults;
     std::vector<SettingRow> rows;
     for (size_t i = 0; i < g_settingTable.size(); ++i) {
         SettingRow row{&g_settingTable[i], &g_settingHelp[i], Latin1(g_settingTable[i].ValueText(bank)),
-                       Latin1(g_settingTable[i].ValueText(defaults))};
+                       Latin1(g_settingTable[i].DefaultText())};
         if ((!changedOnly || row.IsChanged()) && SettingMatches(*row.help, row.value, text))
             rows.push_back(std::move(row));
     }

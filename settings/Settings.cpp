@@ -161,6 +161,12 @@ void CSettings::ResetWriter(WriteCursor &cursor)
     cursor = WriteCursor{-1, -1};
 }
 
+std::string Setting::DefaultText() const
+{
+    static const CBank defaults;
+    return ValueText(defaults);
+}
+
 std::string Setting::ValueText(const CBank &bank) const
 {
     switch (type) {

@@ -57,6 +57,8 @@ struct Setting {
 
     // The value as the settings text writes it ("%" for an empty string).
     std::string ValueText(const CBank &bank) const;
+    // The start-state value, written the same way.
+    std::string DefaultText() const;
 };
 
 constexpr int kSettingCount = 99;

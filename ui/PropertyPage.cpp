@@ -78,13 +78,6 @@ private:
     bool m_bDigits;
 };
 
-// A control that shows more settings than the one it is named after.
-struct SharedControl {
-    const char *control;
-    const char *alsoKey;
-};
-constexpr SharedControl kSharedControls[] = {{"timestamp", "timehms"}};
-
 // What a bound control shows, in a form that tells two of its states apart.
 QVariant Shown(const QWidget *control)
 {
@@ -159,7 +152,7 @@ QString SettingKeyLine(const Setting &setting)
     const SettingHelp *help = FindSettingHelp(setting.key);
     QString line = QCoreApplication::translate("CPropertyPage", "%1 · default %2")
                        .arg(QString::fromLatin1(setting.key).toUpper(),
-                            QString::fromLatin1(setting.ValueText(CBank())));
+                            QString::fromLatin1(setting.DefaultText()));
     if (help && *help->unit)
         line += QStringLiteral(" · ") + SettingHelpText(help->unit);
     return line;
@@ -188,6 +181,11 @@ void ApplyEditStyles(QWidget *page)
 }
 
 CPropertyPage::CPropertyPage(QWidget *parent) : QWidget(parent) {}
+
+QString SettingControlName(std::string_view key)
+{
+    return key == "timehms" ? QStringLiteral("timestamp") : QString::fromLatin1(key.data(), qsizetype(key.size()));
+}
 
 CPropertyPage::~CPropertyPage() = default;
 
@@ -229,13 +227,17 @@ CBank &CPropertyPage::ExchangeBank(CSettings &settings)
 void CPropertyPage::AttachBoundControls()
 {
     for (const Setting &setting : g_settingTable) {
-        auto *control = findChild<QWidget *>(QString::fromLatin1(setting.key));
+        auto *control = findChild<QWidget *>(SettingControlName(setting.key));
         if (!Shown(control).isValid())
             continue;
+        // A control that shows a second setting is bound once, with both.
+        auto shared = std::find_if(m_bound.begin(), m_bound.end(),
+                                   [control](const BoundControl &bound) { return bound.control == control; });
+        if (shared != m_bound.end()) {
+            shared->settings.push_back(&setting);
+            continue;
+        }
         BoundControl bound{control, {&setting}, {}, BuddyLabels(this, control)};
-        for (const SharedControl &shared : kSharedControls)
-            if (QByteArrayView(setting.key) == shared.control)
-                bound.settings.push_back(CSettings::FindSetting(shared.alsoKey));
         if (bound.markers.isEmpty())
             bound.markers << control;
         m_bound.push_back(bound);

@@ -3,6 +3,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <string_view>
+
 #include <memory>
 #include <vector>
 
@@ -83,6 +85,10 @@ QString PlainTextToolTip(const QString &text);
 QString SettingKeyLine(const Setting &setting);
 // The words of a bound control's tool tip: its help, then the key line of each setting it shows.
 QString SettingTip(const std::vector<const Setting *> &settings);
+
+// The object name of the control that shows a setting: its key, but TIMEHMS has no control of
+// its own — the TimeStamp list (`timestamp`) carries it with TIMESTAMP.
+QString SettingControlName(std::string_view key);
 
 // Applies an edit box's styles from the dynamic properties of its form: `upperCase` (letters
 // shown and stored in upper case) and `digitsOnly` (typed or pasted non-digits refused, while

@@ -10,6 +10,7 @@
 #include "PortsPage.h"
 #include "PositionPage.h"
 #include "PositionTimingPage.h"
+#include "PropertyPage.h"
 #include "SettingFinder.h"
 #include "TelemetryPage.h"
 
@@ -239,9 +240,7 @@ void CSheet::done(int result)
 
 QWidget *CSheet::SettingControl(std::string_view key, int *pageIndex) const
 {
-    // TIMEHMS has no control of its own: the TimeStamp list carries it with TIMESTAMP.
-    const QString name = key == "timehms" ? QStringLiteral("timestamp")
-                                          : QString::fromLatin1(key.data(), qsizetype(key.size()));
+    const QString name = SettingControlName(key);
     // A few settings stand on the Basic page too; the page the help names is their home.
     const SettingHelp *help = FindSettingHelp(key);
     const QString home = help ? SettingHelpText(help->page) : QString();
